@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs the whole test suite headless.
+#   scripts/run-tests.sh              the ordinary build (build/)
+#   scripts/run-tests.sh --sanitize   the same suite under AddressSanitizer + UBSan (build-asan/)
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$here"
+bash scripts/deps.sh
+export QT_QPA_PLATFORM=offscreen QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96
+if [ "${1:-}" = "--sanitize" ]; then
+  export BUILD_DIR=build-asan
+  export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  bash scripts/build.sh -DTARVIK_SANITIZE=ON -DTARVIK_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+  # The script tests drive the ordinary build; the sanitizer run is for the unit suites.
+  ctest --test-dir build-asan --output-on-failure -j2 -LE script
+else
+  export BUILD_DIR=build
+  bash scripts/build.sh
+  ctest --test-dir build --output-on-failure -j2
+fi
