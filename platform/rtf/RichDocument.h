@@ -14,19 +14,19 @@ enum class Align : std::uint8_t { Left, Center, Right, Justify };
 // A face as the document's font table knows it. Runs refer to faces by index so that a
 // document with a format change every few words does not carry a face name per run.
 struct FontEntry {
-  std::string face;   // UTF-8
-  int charset = 1;    // Windows character set: 0 ANSI, 1 default, 2 symbol, 204 Russian ...
-  int pitch = 0;      // 0 default, 1 fixed, 2 variable
+  std::string face;  // UTF-8
+  int charset = 1;   // Windows character set: 0 ANSI, 1 default, 2 symbol, 204 Russian ...
+  int pitch = 0;     // 0 default, 1 fixed, 2 variable
   bool operator==(const FontEntry&) const = default;
 };
 
 struct CharFormat {
-  int font = 0;                // index into RichDocument::fonts
-  int sizeHalfPt = 20;         // \fs: half points
+  int font = 0;         // index into RichDocument::fonts
+  int sizeHalfPt = 20;  // \fs: half points
   bool bold = false;
   bool italic = false;
   bool underline = false;
-  std::uint32_t color = 0;     // 0x00BBGGRR; 0 (black) also stands for the automatic colour
+  std::uint32_t color = 0;  // 0x00BBGGRR; 0 (black) also stands for the automatic colour
   bool operator==(const CharFormat&) const = default;
 };
 
