@@ -1,6 +1,8 @@
 # Every target of ours gets the same warning set; CI builds with TARVIK_WERROR=ON.
 function(tarvik_target_options target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow=local
+  # clang (the fuzz build) spells GCC's -Wshadow=local differently.
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic
+                         $<IF:$<CXX_COMPILER_ID:GNU>,-Wshadow=local,-Wshadow-uncaptured-local>
                          -Wnon-virtual-dtor -Woverloaded-virtual)
   if(TARVIK_WERROR)
     target_compile_options(${target} PRIVATE -Werror)

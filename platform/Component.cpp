@@ -23,6 +23,19 @@ TComponent* TComponent::FindComponent(const std::string& name) const {
   return nullptr;
 }
 
+void TComponent::InsertComponent(TComponent* component) {
+  if (!component || component->owner_ == this) return;
+  if (component->owner_) component->owner_->RemoveComponent(component);
+  component->owner_ = this;
+  Insert(component);
+}
+
+void TComponent::RemoveComponent(TComponent* component) {
+  if (!component || component->owner_ != this) return;
+  component->owner_ = nullptr;
+  Remove(component);
+}
+
 void TComponent::BeginLoading() {
   loading_ = true;
   for (TComponent* c : components_) c->BeginLoading();

@@ -28,6 +28,10 @@ class TComponent {
   TComponent* Components(int index) const { return components_[static_cast<std::size_t>(index)]; }
   // An owned component by name, case-insensitively; nullptr when there is none.
   TComponent* FindComponent(const std::string& name) const;
+  // Takes component over from its owner / gives it up (the classic InsertComponent and
+  // RemoveComponent): an owner frees only what it still owns.
+  void InsertComponent(TComponent* component);
+  void RemoveComponent(TComponent* component);
 
   // While a layout is being read: setters store values without repainting or firing events.
   bool Loading() const { return loading_; }

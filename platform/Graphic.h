@@ -28,7 +28,7 @@ class TGraphic {
   virtual void LoadFromStream(TStream& stream) = 0;
   virtual void SaveToStream(TStream& stream) const = 0;
 
-  bool Transparent() const { return transparent_; }
+  virtual bool Transparent() const { return transparent_; }
   virtual void SetTransparent(bool value) { transparent_ = value; }
 
   std::function<void(TGraphic&)> OnChange;

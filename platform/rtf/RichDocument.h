@@ -5,9 +5,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rtf {
+
+// The face a document gets when its source names none (plain text, RTF without a font table).
+inline constexpr std::string_view kDefaultFace = "Arial";
 
 enum class Align : std::uint8_t { Left, Center, Right, Justify };
 
@@ -51,6 +55,11 @@ struct Paragraph {
   bool operator==(const Paragraph&) const = default;
 };
 
+// What the readers return is normalised (see Normalize.h): at least one paragraph (an empty
+// source gives one empty paragraph, like a cleared editor), no empty runs, no two neighbouring
+// runs with the same format, only fonts that some run uses (at least one), text free of
+// U+0000 and of carriage returns. A paragraph has no formatting of its own for its mark, so
+// an empty paragraph has no runs.
 struct RichDocument {
   std::vector<FontEntry> fonts;  // never empty once a reader has filled it
   std::vector<Paragraph> paragraphs;

@@ -1,0 +1,189 @@
+// The rich-text control on a 10 MB RTF document in the rich-edit style (Cyrillic text, a
+// format change every ~50 characters): the whole open (file -> control ready, first screen
+// painted), find of a word at the very end, and typing a character in the big document.
+// Peak memory (VmHWM) is reported as a counter after the first open.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "platform/Application.h"
+#include "platform/Form.h"
+#include "platform/Stream.h"
+#include "platform/richedit/RichEdit.h"
+#include "platform/rtf/RtfWriter.h"
+
+namespace {
+
+constexpr std::size_t kTargetBytes = 10u << 20;
+const char kLastWord[] = "конецдокумента";
+
+long PeakRssKb() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
+  }
+  return 0;
+}
+
+// Paragraphs of ~8 runs of ~50 characters, each run in its own format, as a document typed
+// and formatted in the editor would be; the last word appears only at the very end.
+rtf::RichDocument BigDocument(std::size_t paragraphs) {
+  const std::u16string words[] = {u"документ", u"редактор", u"строка", u"абзац", u"шрифт",
+                                  u"и", u"на", u"Привет", u"текста", u"формат", u"жёлтый",
+                                  u"text", u"съёмка", u"щука"};
+  std::mt19937 random(12345);
+  rtf::RichDocument doc;
+  doc.fonts = {{"Arial", 204, 2}, {"Times New Roman", 204, 2}, {"Courier New", 204, 1}};
+  for (std::size_t p = 0; p < paragraphs; ++p) {
+    rtf::Paragraph para;
+    para.format.align = p % 7 == 0 ? rtf::Align::Center : rtf::Align::Left;
+    para.format.firstTwips = p % 3 == 0 ? 360 : 0;
+    for (int r = 0; r < 8; ++r) {
+      rtf::Run run;
+      run.format.font = int(random() % 3);
+      run.format.sizeHalfPt = 20 + 4 * int(random() % 4);
+      run.format.bold = random() % 3 == 0;
+      run.format.italic = random() % 4 == 0;
+      run.format.color = random() % 2 ? 0x000000 : 0xCE0000;
+      while (run.text.size() < 50) run.text += words[random() % 14] + u" ";
+      para.runs.push_back(std::move(run));
+    }
+    doc.paragraphs.push_back(std::move(para));
+  }
+  rtf::Run last;
+  last.text = u"конецдокумента";
+  doc.paragraphs.back().runs.push_back(last);
+  return doc;
+}
+
+// The benchmark file, written once: about 10 MB of RTF.
+const std::string& BigFile() {
+  static const std::string path = [] {
+    std::string rtfText = rtf::WriteRtf(BigDocument(1000));
+    const std::size_t paragraphs = 1000 * kTargetBytes / rtfText.size();
+    rtfText = rtf::WriteRtf(BigDocument(paragraphs));
+    const std::string name = "/tmp/tarvik_bench_10mb.rtf";
+    TFileStream file(name, TFileStream::fmCreate);
+    file.WriteBuffer(rtfText.data(), rtfText.size());
+    file.Close();
+    std::printf("document: %zu bytes of RTF, %zu paragraphs\n", rtfText.size(), paragraphs);
+    return name;
+  }();
+  return path;
+}
+
+// A window holding the control at the main window's editing-area size.
+struct Editor {
+  Editor() : form(new TForm(nullptr)) {
+    form->SetBounds(100, 100, 745, 350);
+    edit = new TRichEdit(form.get());
+    edit->SetParent(form.get());
+    edit->SetAlign(alClient);
+    form->Show();
+    Application->ProcessMessages();
+  }
+  void Open(const std::string& path) {
+    TFileStream file(path, TFileStream::fmOpenRead);
+    edit->LoadFromStream(file);
+    edit->Repaint();
+  }
+  std::unique_ptr<TForm> form;
+  TRichEdit* edit = nullptr;
+};
+
+void BM_OpenFirst(benchmark::State& state) {
+  const std::string& path = BigFile();
+  for (auto _ : state) {
+    Editor editor;
+    editor.Open(path);
+    benchmark::DoNotOptimize(editor.edit->GetTextLen());
+  }
+  state.counters["VmHWM_MB"] = double(PeakRssKb()) / 1024.0;
+}
+BENCHMARK(BM_OpenFirst)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_Open(benchmark::State& state) {
+  const std::string& path = BigFile();
+  Editor editor;
+  for (auto _ : state) {
+    editor.Open(path);
+    benchmark::DoNotOptimize(editor.edit->GetTextLen());
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kTargetBytes));
+  state.counters["VmHWM_MB"] = double(PeakRssKb()) / 1024.0;
+}
+BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+void BM_FindAtEnd(benchmark::State& state) {
+  Editor editor;
+  editor.Open(BigFile());
+  int found = -1;
+  for (auto _ : state) {
+    found = editor.edit->FindText(kLastWord, 0, editor.edit->GetTextLen(), stMatchCase);
+    benchmark::DoNotOptimize(found);
+  }
+  if (found < 0) state.SkipWithError("the last word was not found");
+}
+BENCHMARK(BM_FindAtEnd)->Unit(benchmark::kMillisecond);
+
+// One typed character near the end: the key handler's caret query, the insertion, the change
+// notification and the repaint.
+void BM_TypeAtEnd(benchmark::State& state) {
+  Editor editor;
+  editor.Open(BigFile());
+  TRichEdit& edit = *editor.edit;
+  edit.OnChange = [&edit](TComponent*) { edit.DefAttributes().SetStyle(fsBold); };
+  edit.SetSelStart(edit.GetTextLen());
+  edit.CaretPos();  // the first key at the end lays the document out once
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(edit.CaretPos());
+    edit.SetSelText("ж");
+    edit.Repaint();
+  }
+}
+BENCHMARK(BM_TypeAtEnd)->Unit(benchmark::kMicrosecond);
+
+void BM_TypeAtStart(benchmark::State& state) {
+  Editor editor;
+  editor.Open(BigFile());
+  TRichEdit& edit = *editor.edit;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(edit.CaretPos());
+    edit.SetSelText("ж");
+    edit.Repaint();
+  }
+}
+BENCHMARK(BM_TypeAtStart)->Unit(benchmark::kMicrosecond);
+
+// The first key pressed at the end of a freshly opened document: the caret query lays out
+// everything before it.
+void BM_FirstCaretAtEnd(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    Editor editor;
+    editor.Open(BigFile());
+    editor.edit->SetSelStart(editor.edit->GetTextLen());
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(editor.edit->CaretPos());
+  }
+}
+BENCHMARK(BM_FirstCaretAtEnd)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 0);
+  setenv("QT_FONT_DPI", "96", 0);
+  Application->Initialize(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

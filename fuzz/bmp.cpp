@@ -1,0 +1,34 @@
+// Bitmap files from layouts and disk: any bytes must either load or raise EInvalidGraphic.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "platform/Bitmap.h"
+#include "platform/BmpCodec.h"
+#include "platform/Exception.h"
+#include "platform/Stream.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  try {
+    const TDecodedBmp decoded = DecodeBmp(data, size);
+    if (decoded.pixels.size() != std::size_t(decoded.width) * std::size_t(decoded.height))
+      __builtin_trap();
+  } catch (const EInvalidGraphic&) {
+  }
+  try {
+    TBitmap bitmap;
+    TMemoryStream stream(std::vector<std::uint8_t>(data, data + size));
+    bitmap.LoadFromStream(stream);
+    if (!bitmap.Empty()) {
+      // What was read must survive being written and read again.
+      TMemoryStream out;
+      bitmap.SaveToStream(out);
+      out.SetPosition(0);
+      TBitmap copy;
+      copy.LoadFromStream(out);
+      if (copy.Width() != bitmap.Width() || copy.Height() != bitmap.Height()) __builtin_trap();
+    }
+  } catch (const EInvalidGraphic&) {
+  }
+  return 0;
+}

@@ -1,0 +1,57 @@
+// How the document model's character and paragraph formats live inside a QTextDocument.
+// Indents are kept exactly in twips in block properties of our own: Qt lays out a negative
+// margin as 0, so the pixel margins it gets are only the visible approximation.
+#pragma once
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextListFormat>
+
+#include "platform/rtf/RichDocument.h"
+
+namespace richedit {
+
+// Properties of our own in Qt's formats.
+enum FormatProperty : int {
+  kCharsetProperty = QTextFormat::UserProperty + 1,  // Windows character set of the face
+  kPitchProperty,                                    // 0 default, 1 fixed, 2 variable
+  kLeftTwipsProperty,                                // \li: left indent of every line
+  kFirstTwipsProperty,                               // \fi: first line relative to \li
+  kRightTwipsProperty,                               // \ri
+};
+
+constexpr int kTwipsPerPoint = 20;
+constexpr int kTwipsPerPixel = 15;  // at 96 pixels per inch
+// Every line starts this far right of the edit area's edge, so that small negative indents
+// still show: −3 points (4 pixels) reaches the edge exactly.
+constexpr int kLeftOffsetPixels = 4;
+constexpr int kRightOffsetPixels = 4;
+// Room between a bullet's first-line position and the text, where Qt draws the marker. It is
+// the document's indent width and a bullet list's indent is 1, so the room comes and goes
+// with list membership.
+constexpr int kBulletRoomPixels = 15;
+
+// The font of a character format resolved against the document's font table.
+struct ResolvedCharFormat {
+  rtf::FontEntry font;
+  rtf::CharFormat format;  // format.font is not used here
+  bool operator==(const ResolvedCharFormat&) const = default;
+};
+
+// Every property set explicitly, so the text no longer follows the default format.
+QTextCharFormat ToQtCharFormat(const ResolvedCharFormat& format);
+// Properties the Qt format leaves unset are taken from base (the default attributes).
+ResolvedCharFormat FromQtCharFormat(const QTextCharFormat& format, const ResolvedCharFormat& base);
+
+QTextBlockFormat ToQtBlockFormat(const rtf::ParaFormat& format);
+// Writes alignment and indents into an existing block format, keeping its other properties
+// (list membership among them); the bullet is not touched.
+void StoreParaFormat(QTextBlockFormat& target, const rtf::ParaFormat& format);
+// bullet is not a block property in Qt (it is list membership): the caller passes it.
+rtf::ParaFormat FromQtBlockFormat(const QTextBlockFormat& format, bool bullet);
+// Recomputes Qt's pixel margins from the exact twips the block carries.
+void ApplyIndentGeometry(QTextBlockFormat& format);
+// The list format of bullet paragraphs.
+QTextListFormat BulletListFormat();
+
+}  // namespace richedit

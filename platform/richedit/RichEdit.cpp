@@ -1,0 +1,438 @@
+#include "platform/richedit/RichEdit.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextList>
+#include <algorithm>
+#include <string_view>
+
+#include "platform/Application.h"
+#include "platform/ControlHost.h"
+#include "platform/Exception.h"
+#include "platform/Printer.h"
+#include "platform/QtBridge.h"
+#include "platform/Stream.h"
+#include "platform/richedit/ClipboardFormat.h"
+#include "platform/richedit/DisplayLines.h"
+#include "platform/richedit/DocumentBridge.h"
+#include "platform/richedit/DocumentPrinter.h"
+#include "platform/richedit/RichEditImpl.h"
+#include "platform/rtf/PlainText.h"
+#include "platform/rtf/RtfReader.h"
+#include "platform/rtf/RtfWriter.h"
+
+namespace {
+
+using richedit::ResolvedCharFormat;
+
+QColor ToQColor(std::uint32_t rgb) {
+  return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF));
+}
+
+QFont BaseFont(const ResolvedCharFormat& base) {
+  QFont font;
+  font.setFamilies(QStringList{QString::fromStdString(base.font.face)});
+  font.setPointSizeF(base.format.sizeHalfPt / 2.0);
+  font.setBold(base.format.bold);
+  font.setItalic(base.format.italic);
+  font.setUnderline(base.format.underline);
+  return font;
+}
+
+// A file is RTF when the reader accepts it, else plain text; either way the result follows
+// the control's formats.
+rtf::RichDocument ParseDocument(std::string_view bytes, bool plainOnly, bool& plain) {
+  plain = plainOnly;
+  if (!plainOnly) {
+    try {
+      return rtf::ReadRtf(bytes);
+    } catch (const rtf::RtfError&) {
+      plain = true;
+    }
+  }
+  return rtf::ReadPlainText(bytes);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Impl
+
+TRichEdit::Impl::Impl(TRichEdit& control) : owner(control) {}
+
+QTextDocument& TRichEdit::Impl::Document() const {
+  return *view->document();
+}
+
+void TRichEdit::Impl::ConfigureDocument(QTextDocument& document) const {
+  document.setDefaultFont(BaseFont(base));
+  document.setIndentWidth(richedit::kBulletRoomPixels);
+  QTextFrameFormat frame = document.rootFrame()->frameFormat();
+  frame.setMargin(richedit::kLeftOffsetPixels);
+  frame.setLeftMargin(0);  // the blocks carry the left offset (see FormatMapping.h)
+  frame.setRightMargin(0);
+  document.rootFrame()->setFrameFormat(frame);
+}
+
+void TRichEdit::Impl::ConnectDocument() {
+  QObject::connect(&Document(), &QTextDocument::contentsChange, view,
+                   [this](int, int removed, int added) { ContentsChanged(removed, added); });
+}
+
+void TRichEdit::Impl::AttachDocument(std::unique_ptr<QTextDocument> document) {
+  document->setUndoRedoEnabled(true);
+  document->setParent(view);
+  QTextDocument* old = view->document();
+  view->setDocument(document.release());
+  if (old != nullptr && old->parent() == view) delete old;
+  ConnectDocument();
+  ApplyBase();
+  view->moveCursor(QTextCursor::Start);
+}
+
+void TRichEdit::Impl::ApplyBase() {
+  const QFont font = BaseFont(base);
+  if (Document().defaultFont() != font) Document().setDefaultFont(font);
+  QPalette palette = view->palette();
+  const QColor color = ToQColor(base.format.color);
+  if (palette.color(QPalette::Text) != color) {
+    palette.setColor(QPalette::Text, color);
+    view->setPalette(palette);
+  }
+}
+
+void TRichEdit::Impl::ContentsChanged(int charsRemoved, int charsAdded) {
+  if (formatChanges > 0 || (charsRemoved == 0 && charsAdded == 0)) return;
+  changePending = true;
+}
+
+void TRichEdit::Impl::FlushChange() {
+  if (!changePending) return;
+  changePending = false;
+  if (owner.OnChange && !owner.Loading()) owner.OnChange(&owner);
+}
+
+int TRichEdit::Impl::Room() const {
+  if (owner.maxLength_ <= 0) return -1;
+  return std::max(0, owner.maxLength_ - (Document().characterCount() - 1));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Construction
+
+TRichEdit::TRichEdit(TComponent* owner)
+    : TWinControl(owner),
+      impl_(std::make_unique<Impl>(*this)),
+      selAttributes_(std::make_unique<TTextAttributes>(*this, TTextAttributes::atSelected)),
+      defAttributes_(std::make_unique<TTextAttributes>(*this, TTextAttributes::atDefaultText)),
+      paragraph_(std::make_unique<TParaAttributes>(*this)),
+      lines_(*this) {
+  InstallFontSubstitutions();
+  ControlHost* host = HostWidget(this);
+  auto* view = new richedit::RichTextView(host);
+  impl_->view = view;
+  view->room = [this] { return impl_->Room(); };
+  view->baseFormat = [this] { return impl_->base; };
+  view->keyPress = [this](char32_t& key) { GuardedCall([&] { KeyPress(key); }, this); };
+  view->contextMenu = [this](QPoint at) {
+    GuardedCall([&] { ContextPopup(TPoint{at.x(), at.y()}); }, this);
+  };
+  view->eventDone = [this] { GuardedCall([&] { impl_->FlushChange(); }, this); };
+  host->setFocusProxy(view);
+  host->ForwardInputFrom(view);
+  host->ForwardInputFrom(view->viewport());
+  SetTabStop(true);
+  SetControlStyle(ControlStyle() | csOpaque);
+  SetColor(clWindow);
+  impl_->base.font.face = Font().Name();
+  impl_->base.format.sizeHalfPt = Font().Size() * 2;
+  impl_->base.format.color = ColorToRGB(Font().Color());
+  auto document = std::make_unique<QTextDocument>();
+  impl_->ConfigureDocument(*document);
+  impl_->AttachDocument(std::move(document));
+  ColorChanged();
+  SetScrollBars(ssBoth);
+  SetBounds(0, 0, 185, 89);
+}
+
+// The editor goes with the host widget (which the framework may free later, after the event
+// that destroyed the control); from here on it must not call back into this object.
+TRichEdit::~TRichEdit() {
+  richedit::RichTextView* view = impl_->view;
+  if (view == nullptr) return;
+  view->room = nullptr;
+  view->baseFormat = nullptr;
+  view->keyPress = nullptr;
+  view->contextMenu = nullptr;
+  view->eventDone = nullptr;
+  QObject::disconnect(view->document(), nullptr, view, nullptr);
+}
+
+unsigned TRichEdit::DialogCodes() const {
+  return dcWantArrows | dcWantTab | dcWantAllKeys | dcWantChars;
+}
+
+void TRichEdit::ColorChanged() {
+  TWinControl::ColorChanged();
+  QPalette palette = impl_->view->palette();
+  palette.setColor(QPalette::Base, QtColor(Color()));
+  impl_->view->setPalette(palette);
+}
+
+// The control's font is its default format, as with the classic control.
+void TRichEdit::FontChanged() {
+  TWinControl::FontChanged();
+  DefAttributes().Assign(Font());
+}
+
+void TRichEdit::TextChanged() {
+  SetText(TControl::Text());
+}
+
+void TRichEdit::EnabledChanged() {
+  TWinControl::EnabledChanged();
+  impl_->view->setEnabled(Enabled());
+}
+
+void TRichEdit::BoundsChanged(bool moved, bool resized) {
+  TWinControl::BoundsChanged(moved, resized);
+  if (resized) impl_->view->setGeometry(0, 0, Width(), Height());
+}
+
+void TRichEdit::PaintTo(TBitmap& bitmap) {
+  bitmap.SetSize(Width(), Height());
+  QImage& image = QtImage(bitmap);
+  impl_->view->render(&image);
+  bitmap.Modified();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Content
+
+std::string TRichEdit::Text() const {
+  QString text = impl_->Document().toPlainText();
+  text.replace(QChar('\n'), QStringLiteral("\r\n"));
+  return FromQtString(text);
+}
+
+void TRichEdit::SetText(const std::string& text) {
+  QTextCursor cursor(&impl_->Document());
+  cursor.beginEditBlock();
+  cursor.select(QTextCursor::Document);
+  cursor.insertText(richedit::NormalizedLineBreaks(QtString(text)), QTextCharFormat());
+  cursor.endEditBlock();
+  impl_->FlushChange();
+}
+
+int TRichEdit::GetTextLen() const {
+  return impl_->Document().characterCount() - 1;
+}
+
+void TRichEdit::Clear() {
+  QTextDocument& document = impl_->Document();
+  QTextCursor cursor(&document);
+  cursor.beginEditBlock();
+  cursor.select(QTextCursor::Document);
+  cursor.removeSelectedText();
+  if (QTextList* list = cursor.currentList()) list->remove(cursor.block());
+  cursor.setBlockFormat(richedit::ToQtBlockFormat(rtf::ParaFormat{}));
+  cursor.setBlockCharFormat(QTextCharFormat());
+  cursor.endEditBlock();
+  impl_->view->setCurrentCharFormat(QTextCharFormat());
+  impl_->changePending = true;
+  impl_->FlushChange();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Selection
+
+int TRichEdit::SelStart() const {
+  return impl_->view->textCursor().selectionStart();
+}
+
+void TRichEdit::SetSelStart(int start) {
+  QTextCursor cursor = impl_->view->textCursor();
+  cursor.setPosition(std::clamp(start, 0, GetTextLen()));
+  impl_->view->setTextCursor(cursor);
+}
+
+int TRichEdit::SelLength() const {
+  const QTextCursor cursor = impl_->view->textCursor();
+  return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void TRichEdit::SetSelLength(int length) {
+  QTextCursor cursor = impl_->view->textCursor();
+  const int start = cursor.selectionStart();
+  cursor.setPosition(start);
+  cursor.setPosition(std::clamp(start + std::max(0, length), 0, GetTextLen()),
+                     QTextCursor::KeepAnchor);
+  impl_->view->setTextCursor(cursor);
+}
+
+std::string TRichEdit::SelText() const {
+  QString text = impl_->view->textCursor().selectedText();
+  text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+  text.replace(QChar::LineSeparator, QChar('\n'));
+  return FromQtString(text);
+}
+
+void TRichEdit::SetSelText(const std::string& text) {
+  QTextCursor cursor = impl_->view->textCursor();
+  const QString fitted =
+      richedit::FitToRoom(richedit::NormalizedLineBreaks(QtString(text)), impl_->view->RoomForReplacement());
+  cursor.insertText(fitted);
+  impl_->view->setTextCursor(cursor);
+  impl_->FlushChange();
+}
+
+void TRichEdit::SelectAll() {
+  impl_->view->selectAll();
+}
+
+void TRichEdit::ClearSelection() {
+  impl_->view->textCursor().removeSelectedText();
+  impl_->FlushChange();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Lines and the caret
+
+TPoint TRichEdit::CaretPos() const {
+  const auto at = richedit::DisplayLineOf(impl_->Document(),
+                                          impl_->view->textCursor().selectionEnd());
+  return TPoint{at.column, at.line};
+}
+
+int TRichEdit::LineCount() const {
+  return richedit::DisplayLineCount(impl_->Document());
+}
+
+int TRichEdit::LineIndex(int line) const {
+  return richedit::DisplayLineStart(impl_->Document(), line);
+}
+
+int TRichEdit::LineLength(int line) const {
+  return richedit::DisplayLineLength(impl_->Document(), line);
+}
+
+int TRichEdit::LineFromChar(int position) const {
+  return richedit::DisplayLineOf(impl_->Document(), position).line;
+}
+
+int TRichEdit::FindText(const std::string& text, int start, int length,
+                        TSearchTypes options) const {
+  const QString needle = QtString(text);
+  const int textLength = GetTextLen();
+  if (needle.isEmpty() || start < 0 || start > textLength) return -1;
+  const int end = length < 0 ? textLength : int(std::min<long long>(textLength, 0LL + start + length));
+  QTextDocument::FindFlags flags;
+  if (options & stMatchCase) flags |= QTextDocument::FindCaseSensitively;
+  if (options & stWholeWord) flags |= QTextDocument::FindWholeWords;
+  const QTextCursor found = impl_->Document().find(needle, start, flags);
+  if (found.isNull() || found.selectionEnd() > end) return -1;
+  return found.selectionStart();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Editing
+
+void TRichEdit::Undo() {
+  impl_->view->undo();
+  impl_->FlushChange();
+}
+
+bool TRichEdit::CanUndo() const {
+  return impl_->Document().isUndoAvailable();
+}
+
+void TRichEdit::ClearUndo() {
+  impl_->Document().clearUndoRedoStacks();
+}
+
+void TRichEdit::CopyToClipboard() {
+  impl_->view->copy();
+}
+
+void TRichEdit::CutToClipboard() {
+  impl_->view->cut();
+  impl_->FlushChange();
+}
+
+void TRichEdit::PasteFromClipboard() {
+  impl_->view->paste();
+  impl_->FlushChange();
+}
+
+void TRichEdit::SetMaxLength(int length) {
+  maxLength_ = std::max(0, length);
+}
+
+void TRichEdit::SetWordWrap(bool wrap) {
+  if (wordWrap_ == wrap) return;
+  wordWrap_ = wrap;
+  impl_->view->setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+  SetScrollBars(scrollBars_);
+}
+
+void TRichEdit::SetScrollBars(TScrollStyle style) {
+  scrollBars_ = style;
+  const bool horizontal = (style == ssHorizontal || style == ssBoth) && !wordWrap_;
+  const bool vertical = style == ssVertical || style == ssBoth;
+  impl_->view->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded
+                                                       : Qt::ScrollBarAlwaysOff);
+  impl_->view->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded
+                                                   : Qt::ScrollBarAlwaysOff);
+}
+
+bool TRichEdit::ReadOnly() const {
+  return impl_->view->isReadOnly();
+}
+
+void TRichEdit::SetReadOnly(bool readOnly) {
+  impl_->view->setReadOnly(readOnly);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Streaming and printing
+
+void TRichEdit::LoadFromStream(TStream& stream) {
+  const std::vector<std::uint8_t> bytes = stream.ReadAll();
+  const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  auto document = std::make_unique<QTextDocument>();
+  document->setUndoRedoEnabled(false);
+  impl_->ConfigureDocument(*document);
+  try {
+    bool plain = false;
+    const rtf::RichDocument model = ParseDocument(view, plainText_, plain);
+    if (plain) {
+      richedit::BuildPlainTextDocument(model, *document);
+    } else {
+      richedit::BuildTextDocument(model, *document);
+    }
+  } catch (const std::bad_alloc&) {
+    throw EStreamError("Failed to Load Stream");
+  }
+  impl_->AttachDocument(std::move(document));
+  impl_->changePending = true;
+  impl_->FlushChange();
+}
+
+void TRichEdit::SaveToStream(TStream& stream) const {
+  const rtf::RichDocument model = richedit::ReadTextDocument(impl_->Document(), impl_->base);
+  const std::string bytes = plainText_ ? rtf::WritePlainText(model) : rtf::WriteRtf(model);
+  try {
+    stream.WriteBuffer(bytes.data(), bytes.size());
+  } catch (const EStreamError&) {
+    throw EStreamError("Failed to Save Stream");
+  }
+}
+
+void TRichEdit::Print(const std::string& caption) {
+  richedit::PrintTextDocument(impl_->Document(), ToQColor(impl_->base.format.color), Printer(),
+                              caption);
+}

@@ -1,0 +1,51 @@
+// Internal to the platform layer: the Qt side of TRichEdit, shared by the control and its
+// attribute objects.
+#pragma once
+
+#include <QPointer>
+#include <memory>
+
+#include "platform/richedit/FormatMapping.h"
+#include "platform/richedit/RichEdit.h"
+#include "platform/richedit/RichTextView.h"
+
+class QTextDocument;
+
+struct TRichEdit::Impl {
+  explicit Impl(TRichEdit& owner);
+
+  // Gives a document the settings every document of the control has: default font, bullet
+  // indent, margins. Used on documents built detached before they are attached.
+  void ConfigureDocument(QTextDocument& document) const;
+  // Shows document (built detached) in place of the current one, which is freed.
+  void AttachDocument(std::unique_ptr<QTextDocument> document);
+  // The default format: the document's default font and the view's text colour.
+  void ApplyBase();
+  QTextDocument& Document() const;
+
+  // Format changes made through the control's own attributes are no text changes: OnChange
+  // stays quiet while one runs.
+  class FormatChange {
+   public:
+    explicit FormatChange(Impl& impl) : impl_(impl) { ++impl_.formatChanges; }
+    ~FormatChange() { --impl_.formatChanges; }
+    FormatChange(const FormatChange&) = delete;
+    FormatChange& operator=(const FormatChange&) = delete;
+
+   private:
+    Impl& impl_;
+  };
+
+  // Fires OnChange once if the text changed since the last call.
+  void FlushChange();
+  void ContentsChanged(int charsRemoved, int charsAdded);
+  void ConnectDocument();
+  // Characters the text limit still allows (negative: no limit).
+  int Room() const;
+
+  TRichEdit& owner;
+  QPointer<richedit::RichTextView> view;
+  richedit::ResolvedCharFormat base;
+  int formatChanges = 0;
+  bool changePending = false;
+};

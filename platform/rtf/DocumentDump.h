@@ -1,0 +1,20 @@
+// Text forms of a document for tools and tests: the JSON that rtfdump prints, and one line per
+// character for comparing two documents with diff regardless of how producers split runs.
+#pragma once
+
+#include <string>
+
+#include "platform/rtf/RichDocument.h"
+
+namespace rtf {
+
+// {"paragraphs":[{"text","align","li_pt","fi_pt","first_line_abs_pt","bullet","runs":[{"text",
+// "face","size_pt","bold","italic","underline","color":"#rrggbb","charset"}]}]}; li_pt and fi_pt
+// keep their RTF meaning (\li, \fi relative to \li).
+std::string DocumentToJson(const RichDocument& doc);
+
+// A line per paragraph ("P align li fi bullet") followed by a line per character ("U+XXXX face
+// size biu #rrggbb", face in lower case). Trailing empty paragraphs are left out.
+std::string DocumentToCharacterLines(const RichDocument& doc);
+
+}  // namespace rtf

@@ -1,0 +1,170 @@
+// Character attributes of the selection and the default format, and the streams.
+#include "platform/Exception.h"
+#include "platform/rtf/PlainText.h"
+#include "rich_edit_fixture.h"
+
+namespace {
+
+TEST_F(RichEditTest, SelectionAttributesChangeTheSelectedCharacters) {
+  edit->SetText("обычный жирный");
+  edit->SetSelStart(8);
+  edit->SetSelLength(6);
+  TFont font;
+  font.SetName("Times New Roman");
+  font.SetSize(14);
+  font.SetStyle(fsBold | fsItalic);
+  font.SetColor(RGB(0, 128, 255));
+  font.SetCharset(RUSSIAN_CHARSET);
+  edit->SelAttributes().Assign(font);
+  EXPECT_EQ(edit->SelAttributes().Name(), "Times New Roman");
+  EXPECT_EQ(edit->SelAttributes().Size(), 14);
+  EXPECT_EQ(edit->SelAttributes().Height(), 19);
+  EXPECT_EQ(edit->SelAttributes().Style(), unsigned(fsBold | fsItalic));
+  EXPECT_EQ(edit->SelAttributes().Color(), RGB(0, 128, 255));
+  EXPECT_EQ(edit->SelAttributes().Charset(), RUSSIAN_CHARSET);
+
+  const rtf::RichDocument saved = Saved();
+  ASSERT_EQ(saved.paragraphs[0].runs.size(), 2u);
+  const rtf::Run& bold = saved.paragraphs[0].runs[1];
+  EXPECT_EQ(bold.text, u"жирный");
+  EXPECT_EQ(saved.fonts[std::size_t(bold.format.font)].face, "Times New Roman");
+  EXPECT_EQ(bold.format.sizeHalfPt, 28);
+  EXPECT_TRUE(bold.format.bold && bold.format.italic);
+  EXPECT_EQ(bold.format.color, RGB(0, 128, 255));
+  EXPECT_FALSE(saved.paragraphs[0].runs[0].format.bold);
+}
+
+TEST_F(RichEditTest, SelectionAttributesReadTheFirstSelectedCharacter) {
+  LoadRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\f0\\fs20 aa\\f1\\fs30\\b bb}");
+  edit->SetSelStart(1);
+  edit->SetSelLength(3);
+  EXPECT_EQ(edit->SelAttributes().Name(), "Arial");
+  EXPECT_EQ(edit->SelAttributes().Size(), 10);
+  edit->SetSelStart(2);
+  edit->SetSelLength(2);
+  EXPECT_EQ(edit->SelAttributes().Name(), "Courier New");
+  EXPECT_EQ(edit->SelAttributes().Size(), 15);
+  EXPECT_EQ(edit->SelAttributes().Style(), unsigned(fsBold));
+}
+
+TEST_F(RichEditTest, AttributesAtTheCaretApplyToTyping) {
+  Type(QStringLiteral("а"));
+  edit->SelAttributes().SetStyle(fsItalic);
+  edit->SelAttributes().SetColor(clBlue);
+  Type(QStringLiteral("б"));
+  const rtf::RichDocument saved = Saved();
+  ASSERT_EQ(saved.paragraphs[0].runs.size(), 2u);
+  EXPECT_FALSE(saved.paragraphs[0].runs[0].format.italic);
+  EXPECT_TRUE(saved.paragraphs[0].runs[1].format.italic);
+  EXPECT_EQ(saved.paragraphs[0].runs[1].format.color, clBlue);
+}
+
+TEST_F(RichEditTest, TextWithoutAFormatOfItsOwnFollowsTheDefault) {
+  TFont font;
+  font.SetName("Arial");
+  font.SetHeight(-13);
+  font.SetColor(13500416);
+  edit->SetFont(font);
+  EXPECT_EQ(edit->DefAttributes().Name(), "Arial");
+  EXPECT_EQ(edit->DefAttributes().Size(), 10);
+  EXPECT_EQ(edit->DefAttributes().Color(), 13500416u);
+  Type(QStringLiteral("текст"));
+  edit->DefAttributes().SetStyle(fsBold);
+  const rtf::RichDocument saved = Saved();
+  const rtf::Run& run = saved.paragraphs[0].runs[0];
+  EXPECT_EQ(saved.fonts[std::size_t(run.format.font)].face, "Arial");
+  EXPECT_EQ(run.format.sizeHalfPt, 20);
+  EXPECT_TRUE(run.format.bold);
+  EXPECT_EQ(run.format.color, 13500416u);
+  EXPECT_EQ(edit->SelAttributes().Style(), unsigned(fsBold));
+  // Text read from a file keeps its own format.
+  LoadRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}}\\fs24 свой}");
+  edit->DefAttributes().SetStyle(fsItalic);
+  EXPECT_FALSE(Saved().paragraphs[0].runs[0].format.italic);
+}
+
+TEST_F(RichEditTest, SystemColoursAreResolved) {
+  edit->DefAttributes().SetColor(clWindowText);
+  EXPECT_EQ(edit->DefAttributes().Color(), ColorToRGB(clWindowText));
+}
+
+TEST_F(RichEditTest, AssignToCopiesTheAttributesIntoAFont) {
+  edit->DefAttributes().SetName("Arial");
+  edit->DefAttributes().SetSize(12);
+  edit->DefAttributes().SetStyle(fsUnderline);
+  TFont font;
+  edit->DefAttributes().AssignTo(font);
+  EXPECT_EQ(font.Name(), "Arial");
+  EXPECT_EQ(font.Size(), 12);
+  EXPECT_EQ(font.Style(), unsigned(fsUnderline));
+}
+
+TEST_F(RichEditTest, RtfRoundTripThroughTheStreams) {
+  edit->SetText("Первый\r\nВторой абзац");
+  edit->SetSelStart(0);
+  edit->SetSelLength(6);
+  edit->SelAttributes().SetStyle(fsBold);
+  edit->Paragraph().SetAlignment(taCenter);
+  edit->SetSelStart(9);
+  edit->Paragraph().SetFirstIndent(-3);
+  edit->Paragraph().SetLeftIndent(18);
+  edit->Paragraph().SetNumbering(nsBullet);
+  TMemoryStream stream;
+  edit->SaveToStream(stream);
+  const rtf::RichDocument before = Saved();
+  stream.SetPosition(0);
+  edit->Clear();
+  edit->LoadFromStream(stream);
+  EXPECT_EQ(Saved(), before);
+  edit->SetSelStart(9);
+  EXPECT_EQ(edit->Paragraph().FirstIndent(), -3);
+  EXPECT_EQ(edit->Paragraph().LeftIndent(), 18);
+  EXPECT_EQ(edit->Paragraph().Numbering(), nsBullet);
+  EXPECT_FALSE(edit->CanUndo());  // a loaded document starts a new history
+}
+
+TEST_F(RichEditTest, NonRtfIsReadAsPlainText) {
+  const std::string text = "просто текст\nвторая строка\n";
+  TMemoryStream stream(std::vector<std::uint8_t>(text.begin(), text.end()));
+  edit->LoadFromStream(stream);
+  EXPECT_EQ(edit->Text(), "просто текст\r\nвторая строка\r\n");
+  EXPECT_EQ(edit->SelAttributes().Name(), edit->DefAttributes().Name());
+}
+
+TEST_F(RichEditTest, PlainTextModeStreamsText) {
+  edit->SetPlainText(true);
+  const std::string rtfText = "{\\rtf1 not read as rtf}";
+  TMemoryStream in(std::vector<std::uint8_t>(rtfText.begin(), rtfText.end()));
+  edit->LoadFromStream(in);
+  EXPECT_EQ(edit->Text(), rtfText);
+  edit->SetText("строка\r\nещё");
+  TMemoryStream out;
+  edit->SaveToStream(out);
+  EXPECT_EQ(std::string(out.Data().begin(), out.Data().end()), "строка\r\nещё");
+}
+
+// A stream that refuses to be written to, as a full disk does.
+class FullStream : public TMemoryStream {
+ public:
+  void Write(const void*, std::size_t) override { throw EStreamError("Stream write error"); }
+};
+
+TEST_F(RichEditTest, AFailedWriteIsReported) {
+  edit->SetText("текст");
+  FullStream stream;
+  try {
+    edit->SaveToStream(stream);
+    FAIL() << "no error";
+  } catch (const EStreamError& error) {
+    EXPECT_STREQ(error.what(), "Failed to Save Stream");
+  }
+  EXPECT_EQ(edit->Text(), "текст");
+}
+
+TEST_F(RichEditTest, DamagedRtfKeepsWhatCouldBeRead) {
+  LoadRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b уцелевший текст\\par{{{\\i обрыв");
+  EXPECT_NE(edit->Text().find("уцелевший текст"), std::string::npos);
+  EXPECT_NE(edit->Text().find("обрыв"), std::string::npos);
+}
+
+}  // namespace
