@@ -11,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const rtf::RichDocument doc = rtf::ReadPlainText(bytes);
   if (doc.paragraphs.empty()) std::abort();
-  for (auto encoding : {rtf::TextEncoding::Utf16Le, rtf::TextEncoding::Utf16Be,
-                        rtf::TextEncoding::Cp1251}) {
+  for (auto encoding :
+       {rtf::TextEncoding::Utf16Le, rtf::TextEncoding::Utf16Be, rtf::TextEncoding::Cp1251}) {
     (void)rtf::WritePlainText(doc, {encoding, "\n"});
   }
   const rtf::TextEncoding source = rtf::DetectTextEncoding(bytes);

@@ -31,7 +31,7 @@ class TGifCodeReader {
 
  private:
   void refill() {
-    while (bits_ <= 56) {
+    while (bits_ < 56) {
       if (p_ == blockEnd_ && !nextBlock()) return;
       if constexpr (std::endian::native == std::endian::little) {
         if (blockEnd_ - p_ >= 8) {
@@ -56,7 +56,7 @@ class TGifCodeReader {
     if (p_ >= end_) return false;
     const std::size_t length = *p_++;
     if (length == 0) {
-      end_ = p_;
+      end_ = blockEnd_ = p_;
       return false;
     }
     const auto left = static_cast<std::size_t>(end_ - p_);

@@ -30,16 +30,18 @@ TGIFDib::TGIFDib(int width, int height, int colorBits, const TGIFColorTable& tab
   stride_ = (static_cast<std::size_t>(width) * static_cast<std::size_t>(depth_) + 31) / 32 * 4;
   const std::size_t imageSize = stride_ * static_cast<std::size_t>(height);
   if (imageSize > GIFMaxImageBytes()) throw EInvalidGraphic("GIF image is too large");
-  file_.assign(pixelOffset() + imageSize, 0);
+  fileSize_ = pixelOffset() + imageSize;
+  file_.reset(static_cast<std::uint8_t*>(std::calloc(fileSize_, 1)));
+  if (!file_) throw EInvalidGraphic("GIF image is too large");
   writeHeaders(imageSize);
   writePalette(table);
 }
 
 void TGIFDib::writeHeaders(std::size_t imageSize) {
-  std::uint8_t* h = file_.data();
+  std::uint8_t* h = file_.get();
   h[0] = 'B';
   h[1] = 'M';
-  PutU32(h + 2, static_cast<std::uint32_t>(file_.size()));
+  PutU32(h + 2, static_cast<std::uint32_t>(fileSize_));
   PutU32(h + 10, static_cast<std::uint32_t>(pixelOffset()));
   std::uint8_t* info = h + 14;
   PutU32(info, 40);
@@ -56,7 +58,7 @@ void TGIFDib::writePalette(const TGIFColorTable& table) {
     palette_[i] = i < table.Count ? std::array<std::uint8_t, 4>{c[2], c[1], c[0], 0}
                                   : std::array<std::uint8_t, 4>{128, 128, 128, 128};
   }
-  std::uint8_t* p = file_.data() + kHeadersSize;
+  std::uint8_t* p = file_.get() + kHeadersSize;
   for (int i = 0; i < PaletteSize(); ++i, p += 4)
     std::copy_n(palette_[static_cast<std::size_t>(i)].begin(), 4, p);
 }

@@ -6,6 +6,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <span>
 #include <vector>
 
 #include "pictures/GifTypes.h"
@@ -45,14 +48,14 @@ class TGIFDib {
   int PixelIndex(int x, int y) const;
 
   // The whole bitmap file.
-  const std::vector<std::uint8_t>& FileBytes() const { return file_; }
+  std::span<const std::uint8_t> FileBytes() const { return {file_.get(), fileSize_}; }
 
  private:
   std::size_t pixelOffset() const {
     return kHeadersSize + 4 * static_cast<std::size_t>(PaletteSize());
   }
-  std::uint8_t* pixels() { return file_.data() + pixelOffset(); }
-  const std::uint8_t* pixels() const { return file_.data() + pixelOffset(); }
+  std::uint8_t* pixels() { return file_.get() + pixelOffset(); }
+  const std::uint8_t* pixels() const { return file_.get() + pixelOffset(); }
   void writeHeaders(std::size_t imageSize);
   void writePalette(const TGIFColorTable& table);
 
@@ -60,6 +63,12 @@ class TGIFDib {
   int height_ = 0;
   int depth_ = 1;
   std::size_t stride_ = 0;
+  struct TFree {
+    void operator()(std::uint8_t* p) const { std::free(p); }
+  };
+
   std::array<std::array<std::uint8_t, 4>, 256> palette_{};
-  std::vector<std::uint8_t> file_;
+  // Zeroed by calloc: large bitmaps then get fresh zero pages without a pass to clear them.
+  std::unique_ptr<std::uint8_t, TFree> file_;
+  std::size_t fileSize_ = 0;
 };

@@ -11,8 +11,8 @@ TGIFFrame::TGIFFrame(const TGIFFrame& source, TGIFImage* owner) : TGIFFrame(sour
   owner_ = owner;
 }
 
-void TGIFFrame::Read(TGifByteReader& reader, const TGIFColorTable& globalMap, int screenWidth,
-                     int screenHeight, std::vector<TExtension> extensions) {
+void TGIFFrame::Read(TGifByteReader& reader, const TSource& source, const TGIFColorTable& globalMap,
+                     int screenWidth, int screenHeight, std::vector<TExtension> extensions) {
   extensions_ = std::move(extensions);
   auto descriptor = reader.Take(9);
   topLeft_ = {descriptor[0] | descriptor[1] << 8, descriptor[2] | descriptor[3] << 8};
@@ -26,7 +26,8 @@ void TGIFFrame::Read(TGifByteReader& reader, const TGIFColorTable& globalMap, in
     readColorTable(reader);
   else
     colorMap_ = globalMap;
-  copyImageData(reader);
+  source_ = source;
+  findImageData(reader);
   if (corrupted_ && !GIFLoadCorrupted()) throw EInvalidGraphic("Stream read error");
   if (width_ == 0) width_ = screenWidth;
   if (height_ == 0) height_ = screenHeight;
@@ -42,12 +43,12 @@ void TGIFFrame::readColorTable(TGifByteReader& reader) {
     std::copy_n(bytes.begin() + static_cast<long>(3 * i), 3, colorMap_.Colors[i].begin());
 }
 
-// Keeps the compressed data exactly as read. A sub-block cut short by the end of the data is
-// dropped whole and marks the frame damaged: its few bytes could only add noise.
-void TGIFFrame::copyImageData(TGifByteReader& reader) {
-  imageData_.clear();
+// The compressed data stays where it is in the file's bytes. A sub-block cut short by the end
+// of the data is left out whole and marks the frame damaged: its few bytes could only add noise.
+void TGIFFrame::findImageData(TGifByteReader& reader) {
+  dataOffset_ = reader.Position();
+  dataSize_ = 0;
   if (reader.AtEnd()) return;
-  // Find the extent first, so the data is copied once into a buffer of its size.
   const auto rest = reader.TakeAtMost(reader.Remaining());
   std::size_t end = 1;  // past the LZW minimum code size
   while (end < rest.size()) {
@@ -62,7 +63,7 @@ void TGIFFrame::copyImageData(TGifByteReader& reader) {
     }
     end += 1 + length;
   }
-  imageData_.assign(rest.begin(), rest.begin() + static_cast<long>(end));
+  dataSize_ = end;
   if (!corrupted_) reader.Rewind(rest.size() - end);
 }
 
@@ -86,7 +87,7 @@ std::shared_ptr<const TGIFDib> TGIFFrame::Decode() const {
     TGifProgressFn tick;
     if (owner_ && owner_->OnProgress)
       tick = [this](int percent) { owner_->progress(TGIFImage::psRunning, percent, ""); };
-    if (DecodeGifImage(imageData_, colorBits_, interlaced_, GIFLoadCorrupted(), *dib, tick)) {
+    if (DecodeGifImage(ImageData(), colorBits_, interlaced_, GIFLoadCorrupted(), *dib, tick)) {
       corrupted_ = true;
       if (owner_) owner_->markCorrupted();
     }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "pictures/GifDib.h"
@@ -17,6 +18,9 @@ class TGifByteReader;
 
 class TGIFFrame {
  public:
+  // The file's bytes, shared by the picture and its frames.
+  using TSource = std::shared_ptr<const std::vector<std::uint8_t>>;
+
   explicit TGIFFrame(TGIFImage* owner) : owner_(owner) {}
   // A copy for another picture; the decoded bitmap is shared, never changed once made.
   TGIFFrame(const TGIFFrame& source, TGIFImage* owner);
@@ -29,7 +33,11 @@ class TGIFFrame {
   const TGIFColorTable& ColorMap() const { return colorMap_; }
   // 1 to 8; 0 when the picture has no colour table at all.
   int ColorBits() const { return colorBits_; }
-  const std::vector<std::uint8_t>& ImageData() const { return imageData_; }
+  // The compressed data as read: a view into the file's bytes, which the frame keeps alive.
+  std::span<const std::uint8_t> ImageData() const {
+    return source_ ? std::span<const std::uint8_t>(*source_).subspan(dataOffset_, dataSize_)
+                   : std::span<const std::uint8_t>();
+  }
   const std::vector<TExtension>& Extensions() const { return extensions_; }
   TColor TransparentColor() const { return transparentColor_; }
   int AnimateInterval() const { return animateInterval_; }
@@ -47,12 +55,12 @@ class TGIFFrame {
 
  private:
   friend class TGIFImage;
-  // Reads the image descriptor, colour table and compressed data. The frame's colour bits
-  // and the global table must be set first; zero sizes take the screen's.
-  void Read(TGifByteReader& reader, const TGIFColorTable& globalMap, int screenWidth,
-            int screenHeight, std::vector<TExtension> extensions);
+  // Reads the image descriptor, colour table and compressed data from reader, which reads
+  // source. The frame's colour bits must be set first; zero sizes take the screen's.
+  void Read(TGifByteReader& reader, const TSource& source, const TGIFColorTable& globalMap,
+            int screenWidth, int screenHeight, std::vector<TExtension> extensions);
   void readColorTable(TGifByteReader& reader);
-  void copyImageData(TGifByteReader& reader);
+  void findImageData(TGifByteReader& reader);
   void applyGraphicControls();
 
   TGIFImage* owner_;
@@ -63,7 +71,9 @@ class TGIFFrame {
   std::uint8_t packedFields_ = 0;
   TGIFColorTable colorMap_;
   int colorBits_ = 0;
-  std::vector<std::uint8_t> imageData_;
+  TSource source_;
+  std::size_t dataOffset_ = 0;
+  std::size_t dataSize_ = 0;
   std::vector<TExtension> extensions_;
   TColor transparentColor_ = clNone;
   int animateInterval_ = 0;

@@ -84,10 +84,18 @@ int ColorBitsForCount(std::uint32_t count) {
 }  // namespace
 
 void TGIFImage::LoadFromBytes(std::span<const std::uint8_t> bytes) {
+  load(std::make_shared<const std::vector<std::uint8_t>>(bytes.begin(), bytes.end()));
+}
+
+void TGIFImage::LoadFromBytes(std::vector<std::uint8_t>&& bytes) {
+  load(std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes)));
+}
+
+void TGIFImage::load(TGIFFrame::TSource source) {
   Clear();
-  header_->Source.assign(bytes.begin(), bytes.end());
-  if (!bytes.empty()) {
-    TGifByteReader reader(header_->Source);
+  header_->Source = std::move(source);
+  if (!header_->Source->empty()) {
+    TGifByteReader reader(*header_->Source);
     readHeader(reader);
     readScreenDescriptor(reader);
     readBlocks(reader);
@@ -162,7 +170,8 @@ void TGIFImage::readBlocks(TGifByteReader& reader) {
 void TGIFImage::readFrame(TGifByteReader& reader, std::vector<TExtension> extensions) {
   auto frame = std::make_unique<TGIFFrame>(this);
   if (header_->ColorMap.Count > 0) frame->colorBits_ = ColorBitsForCount(header_->ColorMap.Count);
-  frame->Read(reader, header_->ColorMap, screenWidth_, screenHeight_, std::move(extensions));
+  frame->Read(reader, header_->Source, header_->ColorMap, screenWidth_, screenHeight_,
+              std::move(extensions));
   if (frame->Corrupted()) corrupted_ = true;
   frames_.push_back(std::move(frame));
 }

@@ -53,8 +53,7 @@ void TGIFImage::Assign(const TGIFImage& source) {
 }
 
 void TGIFImage::LoadFromStream(TStream& stream) {
-  const std::vector<std::uint8_t> bytes = stream.ReadAll();
-  LoadFromBytes(bytes);
+  LoadFromBytes(stream.ReadAll());
 }
 
 void TGIFImage::ReadData(TStream& stream) {
@@ -66,15 +65,15 @@ void TGIFImage::ReadData(TStream& stream) {
     throw EInvalidGraphic("Stream read error");
   std::vector<std::uint8_t> bytes(size);
   if (stream.Read(bytes.data(), size) != size) throw EInvalidGraphic("Stream read error");
-  LoadFromBytes(bytes);
+  LoadFromBytes(std::move(bytes));
 }
 
 void TGIFImage::SaveToStream(TStream& stream) const {
-  stream.WriteBuffer(header_->Source.data(), header_->Source.size());
+  stream.WriteBuffer(header_->Source->data(), header_->Source->size());
 }
 
 void TGIFImage::WriteData(TStream& stream) const {
-  const auto size = static_cast<std::uint32_t>(header_->Source.size());
+  const auto size = static_cast<std::uint32_t>(header_->Source->size());
   const std::uint8_t count[4] = {
       static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
       static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24)};

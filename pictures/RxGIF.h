@@ -53,6 +53,7 @@ class TGIFImage : public TGraphic {
   void WriteData(TStream& stream) const;
   // Loads from bytes already in memory (the common path of both stream forms).
   void LoadFromBytes(std::span<const std::uint8_t> bytes);
+  void LoadFromBytes(std::vector<std::uint8_t>&& bytes);
 
   int Version() const { return version_; }  // 0 none, 1 "87a", 2 "89a"
   int ScreenWidth() const { return screenWidth_; }
@@ -81,14 +82,16 @@ class TGIFImage : public TGraphic {
   friend class TGIFFrame;
   // What pictures assigned from one another share.
   struct THeader {
+    THeader() : Source(std::make_shared<std::vector<std::uint8_t>>()) {}
     int AspectRatio = 0;
     int BitsPerPixel = 0;
     int ColorResBits = 0;
     TGIFColorTable ColorMap;
     std::string Comment;
-    std::vector<std::uint8_t> Source;  // the bytes read, written back by SaveToStream
+    TGIFFrame::TSource Source;  // the bytes read, written back by SaveToStream; never null
   };
 
+  void load(TGIFFrame::TSource source);
   void readHeader(TGifByteReader& reader);
   void readScreenDescriptor(TGifByteReader& reader);
   void readBlocks(TGifByteReader& reader);

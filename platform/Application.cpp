@@ -3,14 +3,13 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
-#include <QMessageBox>
-#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
 
 #include "platform/ControlDispatch.h"
 #include "platform/ControlHost.h"
+#include "platform/Environment.h"
 #include "platform/EventLoops.h"
 #include "platform/Exception.h"
 #include "platform/Form.h"
@@ -50,11 +49,14 @@ std::string WithFullStop(std::string message) {
   return message;
 }
 
-void QtErrorBox(const std::string& caption, const std::string& text) {
-  if (!QCoreApplication::instance()) return;
-  QMessageBox box(QMessageBox::Critical, QtString(caption), QtString(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
-  box.exec();
+// The environment's message box (a Qt one, or a test's fake): error icon, one OK button.
+void EnvironmentErrorBox(const std::string& caption, const std::string& text) {
+  TMessageBoxRequest request;
+  request.caption = caption;
+  request.text = text;
+  request.icon = miError;
+  request.buttons = {mrOk};
+  TEnvironment::MessageBoxes().ShowMessageBox(request);
 }
 
 TControl* HintControlOf(TControl* control) {
@@ -220,7 +222,7 @@ void TApplication::ShowException(const std::exception& error) {
     if (ErrorBox)
       ErrorBox(caption, text);
     else
-      QtErrorBox(caption, text);
+      EnvironmentErrorBox(caption, text);
   } catch (...) {
     // Nothing sensible is left to do when the error box itself fails.
   }
@@ -496,15 +498,11 @@ std::string GetLongHint(const std::string& hint) {
 // --- Screen
 
 int TScreen::Width() const {
-  if (!QCoreApplication::instance()) return 0;
-  QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->geometry().width() : 0;
+  return TEnvironment::Screen().ScreenWidth();
 }
 
 int TScreen::Height() const {
-  if (!QCoreApplication::instance()) return 0;
-  QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->geometry().height() : 0;
+  return TEnvironment::Screen().ScreenHeight();
 }
 
 TPoint TScreen::CursorPos() const {

@@ -96,7 +96,8 @@ class TApplication : public TComponent {
   // The default error message box: error icon, Title as caption, the message with a full stop.
   void ShowException(const std::exception& error);
   TExceptionEvent OnException;
-  // The message box ShowException uses; a Qt message box by default, a fake in tests.
+  // The message box ShowException uses when assigned; otherwise the environment's message
+  // box (TEnvironment::MessageBoxes(), which tests replace with a fake).
   TErrorBox ErrorBox;
 
   // --- Hints.
@@ -220,7 +221,7 @@ std::string GetShortHint(const std::string& hint);
 // The part after the bar, or the whole text when there is none.
 std::string GetLongHint(const std::string& hint);
 
-// The screen: size and the mouse position.
+// The screen: size (through TEnvironment::Screen(), which tests may replace) and the mouse.
 class TScreen {
  public:
   int Width() const;

@@ -119,7 +119,7 @@ void ControlDispatch::ForgetFocus(TCustomForm* form, TControl* control) {
 void ControlDispatch::FocusWindow(TCustomForm* form) {
   ControlHost* widget = HostWidget(form);
   if (!widget || !widget->isVisible()) return;
-  widget->raise();
+  RaiseWindow(widget);
   widget->activateWindow();
   TWinControl* active = form->activeControl_;
   if (active && active->CanFocus())

@@ -122,6 +122,11 @@ ControlHost* HostWidget(const TWinControl* control) {
   return control ? control->host().widget.data() : nullptr;
 }
 
+void RaiseWindow(QWidget* window) {
+  static const bool headless = QGuiApplication::platformName() == QLatin1String("offscreen");
+  if (!headless) window->raise();
+}
+
 TWinControl* ControlOfWidget(QWidget* widget) {
   for (QWidget* w = widget; w; w = w->parentWidget())
     if (auto* host = qobject_cast<ControlHost*>(w)) return host->Control();

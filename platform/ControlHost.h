@@ -90,6 +90,8 @@ struct TWinControl::Host {
 };
 
 ControlHost* HostWidget(const TWinControl* control);
+// Brings a top-level window to the front (a no-op on the headless platform, which cannot).
+void RaiseWindow(QWidget* window);
 // The control behind widget or its nearest ancestor that is a host.
 TWinControl* ControlOfWidget(QWidget* widget);
 // Counts the event handlers of hosts currently running: widgets are freed later while > 0.

@@ -449,7 +449,7 @@ bool AnimateWindow(TCustomForm* form, int durationMs, unsigned flags) {
     } else {
       widget->show();
       if (flags & AW_ACTIVATE) {
-        widget->raise();
+        RaiseWindow(widget);
         widget->activateWindow();
       }
     }

@@ -37,8 +37,16 @@ void RegisterComponent() {
 
 void RegisterPlatformLayoutClasses() {
   static bool done = false;
-  if (done) return;
-  RegisterFont();
-  RegisterComponent();
+  static bool running = false;
+  if (done || running) return;
+  running = true;
+  try {
+    RegisterFont();
+    RegisterComponent();
+  } catch (...) {
+    running = false;
+    throw;
+  }
+  running = false;
   done = true;
 }

@@ -392,7 +392,7 @@ std::string ReadLayoutFileText(const std::string& path) {
 
 void ReadLayoutFile(TComponent& root, const std::string& path) {
   const std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
-  ReadLayoutText(root, ReadAll(QString::fromStdString(path), name), name);
+  ReadLayoutText(root, ReadAll(QString::fromStdString(path), path), name);
 }
 
 std::string LayoutResourceText(const std::string& name) {

@@ -1,6 +1,7 @@
 #include "platform/LayoutRegistry.h"
 
 #include "platform/Exception.h"
+#include "platform/LayoutClasses.h"
 
 namespace {
 
@@ -36,6 +37,11 @@ TLayoutClassInfo& TLayoutRegistry::Add(const std::string& name, std::type_index 
   const TLayoutClassInfo* parent = nullptr;
   if (baseType) {
     parent = Find(*baseType);
+    if (!parent) {
+      // Classes of other layers derive from the platform's; make sure those are there.
+      RegisterPlatformLayoutClasses();
+      parent = Find(*baseType);
+    }
     if (!parent)
       throw Exception("The base class of layout class \"" + name + "\" must be registered first");
   }

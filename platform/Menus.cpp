@@ -110,7 +110,8 @@ TShortCut TextToShortCut(const std::string& text) {
     rest = rest.substr(plus + 1);
   }
   const TKey key = TextToKey(rest);
-  return key ? static_cast<TShortCut>(key | modifiers) : scNone;
+  if (key == 0) return scNone;
+  return static_cast<TShortCut>(key | modifiers);
 }
 
 // --- TMenuItem

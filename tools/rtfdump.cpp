@@ -31,8 +31,7 @@ void ReportDamage(const rtf::LoadInfo& info) {
   std::fprintf(stderr,
                "rtfdump: warning: damaged RTF (truncated=%d, stray closing braces=%d, groups "
                "beyond depth cap=%d, bad \\' escapes=%d); showing what could be read\n",
-               r.truncated ? 1 : 0, r.strayClosingBraces, r.groupsBeyondDepthCap,
-               r.badHexEscapes);
+               r.truncated ? 1 : 0, r.strayClosingBraces, r.groupsBeyondDepthCap, r.badHexEscapes);
 }
 
 }  // namespace
@@ -52,8 +51,7 @@ int main(int argc, char** argv) {
     rtf::LoadInfo info;
     const rtf::RichDocument doc = rtf::LoadDocument(bytes, &info);
     ReportDamage(info);
-    const std::string text =
-        chars ? rtf::DocumentToCharacterLines(doc) : rtf::DocumentToJson(doc);
+    const std::string text = chars ? rtf::DocumentToCharacterLines(doc) : rtf::DocumentToJson(doc);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
   } catch (const std::exception& e) {

@@ -76,42 +76,70 @@ const std::uint16_t* CodePage::ByteTable() const {
   return ReverseTable(FindKnownPage(number)).data();
 }
 
-const CodePage& FindCodePage(int number) { return FindKnownPage(number).page; }
+const CodePage& FindCodePage(int number) {
+  return FindKnownPage(number).page;
+}
 
 int CodePageOfCharset(int charset, int ansiCodePage, std::string_view face) {
   switch (charset) {
-    case 0: return 1252;
-    case 2: return IsSymbolFace(face) ? kCodePageSymbol : kCodePageSymbolPrivate;
-    case 77: return 10000;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 163: return 1258;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 204: return 1251;
-    case 222: return 874;
-    case 238: return 1250;
-    case 254: return 437;
-    case 255: return 850;
-    default: return ansiCodePage;
+    case 0:
+      return 1252;
+    case 2:
+      return IsSymbolFace(face) ? kCodePageSymbol : kCodePageSymbolPrivate;
+    case 77:
+      return 10000;
+    case 161:
+      return 1253;
+    case 162:
+      return 1254;
+    case 163:
+      return 1258;
+    case 177:
+      return 1255;
+    case 178:
+      return 1256;
+    case 186:
+      return 1257;
+    case 204:
+      return 1251;
+    case 222:
+      return 874;
+    case 238:
+      return 1250;
+    case 254:
+      return 437;
+    case 255:
+      return 850;
+    default:
+      return ansiCodePage;
   }
 }
 
 int CharsetOfCodePage(int codePage) {
   switch (codePage) {
-    case 1250: return 238;
-    case 1251: return 204;
-    case 1253: return 161;
-    case 1254: return 162;
-    case 1255: return 177;
-    case 1256: return 178;
-    case 1257: return 186;
-    case 1258: return 163;
-    case 874: return 222;
+    case 1250:
+      return 238;
+    case 1251:
+      return 204;
+    case 1253:
+      return 161;
+    case 1254:
+      return 162;
+    case 1255:
+      return 177;
+    case 1256:
+      return 178;
+    case 1257:
+      return 186;
+    case 1258:
+      return 163;
+    case 874:
+      return 222;
     case kCodePageSymbol:
-    case kCodePageSymbolPrivate: return 2;
-    default: return 0;
+    case kCodePageSymbolPrivate:
+      return 2;
+    default:
+      return 0;
   }
 }
 

@@ -11,10 +11,14 @@ namespace {
 
 const char* AlignName(Align align) {
   switch (align) {
-    case Align::Center: return "center";
-    case Align::Right: return "right";
-    case Align::Justify: return "justify";
-    default: return "left";
+    case Align::Center:
+      return "center";
+    case Align::Right:
+      return "right";
+    case Align::Justify:
+      return "justify";
+    default:
+      return "left";
   }
 }
 

@@ -21,13 +21,27 @@ void JsonWriter::String(std::string_view utf8) {
   for (char c : text) {
     const auto u = static_cast<unsigned char>(c);
     switch (c) {
-      case '"': out_.append("\\\""); break;
-      case '\\': out_.append("\\\\"); break;
-      case '\n': out_.append("\\n"); break;
-      case '\r': out_.append("\\r"); break;
-      case '\t': out_.append("\\t"); break;
-      case '\b': out_.append("\\b"); break;
-      case '\f': out_.append("\\f"); break;
+      case '"':
+        out_.append("\\\"");
+        break;
+      case '\\':
+        out_.append("\\\\");
+        break;
+      case '\n':
+        out_.append("\\n");
+        break;
+      case '\r':
+        out_.append("\\r");
+        break;
+      case '\t':
+        out_.append("\\t");
+        break;
+      case '\b':
+        out_.append("\\b");
+        break;
+      case '\f':
+        out_.append("\\f");
+        break;
       default:
         if (u < 0x20 || u == 0x7F) {
           char escape[8];

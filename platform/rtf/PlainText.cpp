@@ -43,10 +43,14 @@ TextEncoding GuessUtf16(std::string_view bytes, bool& found) {
 
 std::size_t BomLength(TextEncoding encoding, std::string_view bytes) {
   switch (encoding) {
-    case TextEncoding::Utf8Bom: return 3;
-    case TextEncoding::Utf16Le: return StartsWith(bytes, {0xFF, 0xFE}) ? 2 : 0;
-    case TextEncoding::Utf16Be: return StartsWith(bytes, {0xFE, 0xFF}) ? 2 : 0;
-    default: return 0;
+    case TextEncoding::Utf8Bom:
+      return 3;
+    case TextEncoding::Utf16Le:
+      return StartsWith(bytes, {0xFF, 0xFE}) ? 2 : 0;
+    case TextEncoding::Utf16Be:
+      return StartsWith(bytes, {0xFE, 0xFF}) ? 2 : 0;
+    default:
+      return 0;
   }
 }
 
@@ -66,7 +70,8 @@ void SplitIntoParagraphs(std::u16string_view text, const CharFormat& format, Ric
   std::size_t start = 0;
   auto addParagraph = [&](std::size_t end) {
     Paragraph& para = doc.paragraphs.emplace_back();
-    if (end > start) para.runs.push_back(Run{std::u16string(text.substr(start, end - start)), format});
+    if (end > start)
+      para.runs.push_back(Run{std::u16string(text.substr(start, end - start)), format});
   };
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t ch = text[i];
@@ -81,7 +86,9 @@ void SplitIntoParagraphs(std::u16string_view text, const CharFormat& format, Ric
 void AppendEncoded(std::u16string_view text, TextEncoding encoding, std::string& out) {
   switch (encoding) {
     case TextEncoding::Utf8:
-    case TextEncoding::Utf8Bom: AppendUtf16AsUtf8(text, out); break;
+    case TextEncoding::Utf8Bom:
+      AppendUtf16AsUtf8(text, out);
+      break;
     case TextEncoding::Utf16Le:
     case TextEncoding::Utf16Be:
       for (char16_t ch : text) {
@@ -128,9 +135,15 @@ std::u16string DecodeText(std::string_view bytes, TextEncoding encoding) {
   std::u16string text;
   switch (encoding) {
     case TextEncoding::Utf8:
-    case TextEncoding::Utf8Bom: AppendUtf8AsUtf16(bytes, text); break;
-    case TextEncoding::Utf16Le: AppendUtf16(bytes, false, text); break;
-    case TextEncoding::Utf16Be: AppendUtf16(bytes, true, text); break;
+    case TextEncoding::Utf8Bom:
+      AppendUtf8AsUtf16(bytes, text);
+      break;
+    case TextEncoding::Utf16Le:
+      AppendUtf16(bytes, false, text);
+      break;
+    case TextEncoding::Utf16Be:
+      AppendUtf16(bytes, true, text);
+      break;
     case TextEncoding::Cp1251: {
       const CodePage& page = FindCodePage(1251);
       text.resize(bytes.size());

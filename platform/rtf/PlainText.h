@@ -23,7 +23,8 @@ std::u16string DecodeText(std::string_view bytes, TextEncoding encoding);
 // Every line end (CR LF, LF or CR) ends a paragraph; the text after the last one is the last
 // paragraph, so "a\n" is "a" and an empty paragraph, as a text editor shows it. One run per
 // non-empty paragraph, in `format` (whose font is the document's only font, `font`).
-RichDocument ReadPlainText(std::string_view bytes, const FontEntry& font = FontEntry{std::string(kDefaultFace), 1, 0},
+RichDocument ReadPlainText(std::string_view bytes,
+                           const FontEntry& font = FontEntry{std::string(kDefaultFace), 1, 0},
                            const CharFormat& format = CharFormat{});
 
 struct PlainTextOptions {

@@ -184,6 +184,7 @@ constexpr std::array kKeywords = {
     Entry{"ulwave", Kw::Underline},
     Entry{"upr", Kw::Upr},
     Entry{"userprops", Kw::SkipDestination},
+    Entry{"v", Kw::Hidden},
     Entry{"xe", Kw::SkipDestination},
     Entry{"xmlnstbl", Kw::SkipDestination},
     Entry{"zwj", Kw::ZeroWidthJoiner},
@@ -201,8 +202,9 @@ static_assert(IsSorted(), "keep kKeywords sorted by name: the lookup is a binary
 }  // namespace
 
 Kw LookupKeyword(std::string_view word) {
-  auto it = std::lower_bound(kKeywords.begin(), kKeywords.end(), word,
-                             [](const Entry& entry, std::string_view w) { return entry.first < w; });
+  auto it =
+      std::lower_bound(kKeywords.begin(), kKeywords.end(), word,
+                       [](const Entry& entry, std::string_view w) { return entry.first < w; });
   return (it != kKeywords.end() && it->first == word) ? it->second : Kw::Unknown;
 }
 

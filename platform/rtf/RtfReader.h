@@ -19,10 +19,10 @@ class RtfError : public Exception {
 
 // What the reader had to put up with; all zero/false for a well-formed file.
 struct RtfReadReport {
-  bool truncated = false;           // the data ended inside open groups
-  int strayClosingBraces = 0;       // '}' that would have ended the document early, ignored
-  int groupsBeyondDepthCap = 0;     // groups nested deeper than kMaxGroupDepth (text kept)
-  int badHexEscapes = 0;            // \' not followed by two hex digits
+  bool truncated = false;        // the data ended inside open groups
+  int strayClosingBraces = 0;    // '}' that would have ended the document early, ignored
+  int groupsBeyondDepthCap = 0;  // groups nested deeper than kMaxGroupDepth (text kept)
+  int badHexEscapes = 0;         // \' not followed by two hex digits
   bool Damaged() const {
     return truncated || strayClosingBraces > 0 || groupsBeyondDepthCap > 0 || badHexEscapes > 0;
   }

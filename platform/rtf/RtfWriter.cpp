@@ -20,9 +20,24 @@ constexpr int kRtfDefaultSizeHalfPt = 24;
 // in fonts of other charsets (double-byte Asian ones) goes out as \uN only.
 bool HasSingleByteTable(int charset) {
   switch (charset) {
-    case 0: case 1: case 2: case 77: case 161: case 162: case 163: case 177: case 178:
-    case 186: case 204: case 222: case 238: case 254: case 255: return true;
-    default: return false;
+    case 0:
+    case 1:
+    case 2:
+    case 77:
+    case 161:
+    case 162:
+    case 163:
+    case 177:
+    case 178:
+    case 186:
+    case 204:
+    case 222:
+    case 238:
+    case 254:
+    case 255:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -119,10 +134,10 @@ void Writer::PrepareFonts() {
     }
   }
   for (const FontEntry& font : fonts_) {
-    fontPages_.push_back(HasSingleByteTable(font.charset)
-                             ? &FindCodePage(CodePageOfCharset(font.charset, kAnsiCodePage,
-                                                               font.face))
-                             : nullptr);
+    fontPages_.push_back(
+        HasSingleByteTable(font.charset)
+            ? &FindCodePage(CodePageOfCharset(font.charset, kAnsiCodePage, font.face))
+            : nullptr);
   }
 }
 
@@ -174,17 +189,16 @@ void Writer::WriteFontTable() {
 // Names are ANSI text; the characters RTF gives a meaning to inside a font table (';' ends the
 // name) go out as escapes.
 void Writer::WriteFontName(std::string_view face, int charset) {
-  const CodePage& page = FindCodePage(
-      (charset == 2 || !HasSingleByteTable(charset)) ? kAnsiCodePage
-                                                     : CodePageOfCharset(charset, kAnsiCodePage, {}));
+  const CodePage& page = FindCodePage((charset == 2 || !HasSingleByteTable(charset))
+                                          ? kAnsiCodePage
+                                          : CodePageOfCharset(charset, kAnsiCodePage, {}));
   const std::u16string name = Utf8ToUtf16(face);
   if (delimit_) out_.push_back(' ');
   delimit_ = false;
   for (char16_t ch : name) {
     if (ch < 0x20) continue;  // readers drop control characters from face names
     const int byte = page.Encode(ch);
-    if (byte >= 0x20 && byte < 0x7F && byte != '\\' && byte != '{' && byte != '}' &&
-        byte != ';') {
+    if (byte >= 0x20 && byte < 0x7F && byte != '\\' && byte != '{' && byte != '}' && byte != ';') {
       out_.push_back(static_cast<char>(byte));
     } else if (byte > 0) {
       static constexpr char kHex[] = "0123456789abcdef";
@@ -223,10 +237,17 @@ void Writer::WriteParagraphFormat(const ParaFormat& format) {
     Raw("\\'b7}}");
   }
   switch (format.align) {
-    case Align::Left: break;
-    case Align::Center: Word("qc"); break;
-    case Align::Right: Word("qr"); break;
-    case Align::Justify: Word("qj"); break;
+    case Align::Left:
+      break;
+    case Align::Center:
+      Word("qc");
+      break;
+    case Align::Right:
+      Word("qr");
+      break;
+    case Align::Justify:
+      Word("qj");
+      break;
   }
   if (format.firstTwips != 0) Word("fi", format.firstTwips);
   if (format.leftTwips != 0) Word("li", format.leftTwips);
@@ -320,6 +341,8 @@ char* Writer::Grow(std::size_t maxBytes) {
 
 }  // namespace
 
-std::string WriteRtf(const RichDocument& doc) { return Writer(doc).Write(); }
+std::string WriteRtf(const RichDocument& doc) {
+  return Writer(doc).Write();
+}
 
 }  // namespace rtf

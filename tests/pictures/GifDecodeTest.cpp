@@ -112,7 +112,7 @@ TEST(GifDecode, RowsAreStoredBottomUpInABitmapFile) {
   const Bytes pixels{1, 0, 2, 3, 3, 2, 0, 1, 1, 1, 1, 1};  // 4x3
   auto gif = Load(OneFrame(4, 3, 2, EncodeGifLzw(pixels, 2)));
   const TGIFDib& dib = gif->Frames(0).Dib();
-  const Bytes& file = dib.FileBytes();
+  const auto file = dib.FileBytes();
   auto u32 = [&](std::size_t at) {
     return std::uint32_t(file[at]) | std::uint32_t(file[at + 1]) << 8 |
            std::uint32_t(file[at + 2]) << 16 | std::uint32_t(file[at + 3]) << 24;

@@ -152,7 +152,6 @@ class TTestDialog : public TTestBox {
 inline void RegisterTestClasses() {
   static bool done = false;
   if (done) return;
-  done = true;
   RegisterGraphicClass({"TBytesPicture", "bytes", "Test bytes",
                         [] { return std::make_unique<TBytesPicture>(); }});
   LayoutClass<TTestColors>("TTestColors")
@@ -191,6 +190,7 @@ inline void RegisterTestClasses() {
       .Handler("Panel1Click", &TTestForm::Panel1Click)
       .Handler("BoxKeyPress", &TTestForm::BoxKeyPress);
   LayoutClass<TTestDialog, TTestBox>("TTestDialog").Handler("Panel1Click", &TTestDialog::Panel1Click);
+  done = true;
 }
 
 }  // namespace layout_test

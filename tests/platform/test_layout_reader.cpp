@@ -158,7 +158,7 @@ TEST_F(LayoutReaderTest, ComponentsLoadWhileReadAndGetLoadedOnceAtTheEnd) {
 }
 
 TEST_F(LayoutReaderTest, CollectionsReplaceTheirItemsAndSubObjectsKeepUnwrittenValues) {
-  TTestForm form;
+  TTestDialog form;
   form.Items = {{7, "old"}};
   form.Font.SetName("Courier");
   form.Colors.To = 5;
@@ -220,6 +220,7 @@ struct Mistake {
   const char* name;
   const char* body;  // placed inside "object Form1: TTestForm ... object Panel1: TTestPanel end"
   const char* message;
+  int line = 2;
 };
 
 class LayoutReaderMistakes : public LayoutReaderTest,
@@ -228,7 +229,8 @@ class LayoutReaderMistakes : public LayoutReaderTest,
 TEST_P(LayoutReaderMistakes, AreReportedWithLineAndName) {
   const std::string text = std::string("object Form1: TTestForm\n") + GetParam().body +
                            "\n  object Panel1: TTestPanel\n  end\nend\n";
-  EXPECT_EQ(ErrorOf(text), std::string("Layout \"Test\", line 2: ") + GetParam().message);
+  EXPECT_EQ(ErrorOf(text), "Layout \"Test\", line " + std::to_string(GetParam().line) + ": " +
+                               GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -284,20 +286,20 @@ INSTANTIATE_TEST_SUITE_P(
         Mistake{"SetterRefuses", "  Checked = -1",
                 "property \"Checked\" of \"Form1\": Checked must not be negative"},
         Mistake{"CollectionItemProperty", "  Items = <\n item Wide = 1 end >",
-                "unknown property \"Items[0].Wide\" of TTestForm \"Form1\""},
+                "unknown property \"Items[0].Wide\" of TTestForm \"Form1\"", 3},
         Mistake{"UnknownClass", "  object Box1: TTestBoks\n  end",
                 "unknown class \"TTestBoks\" of \"Box1\""},
         Mistake{"AbstractOrForeignClass", "  object F: TTestColors\n  end",
                 "class \"TTestColors\" of \"F\" cannot be created by a layout"},
         Mistake{"DuplicateName", "  object Panel1: TTestPanel\n  end",
-                "the name \"Panel1\" is used twice"},
+                "the name \"Panel1\" is used twice", 4},
         Mistake{"NameOfTheWindow", "  object Form1: TTestBox\n  end",
                 "the name \"Form1\" is used twice"},
         Mistake{"FieldOfWrongClass", "  object Panel1: TTestBox\n  end",
                 "\"Panel1\" must be a TTestPanel for the field of TTestForm, not a TTestBox"},
         Mistake{"CannotBePlaced",
                 "  object Timer1: TTestTimer\n    object Box1: TTestBox\n    end\n  end",
-                "\"Box1\" (TTestBox) cannot be placed inside \"Timer1\" (TTestTimer)"}),
+                "\"Box1\" (TTestBox) cannot be placed inside \"Timer1\" (TTestTimer)", 3}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(LayoutReaderTest, ReportsLinesOfNestedMistakes) {

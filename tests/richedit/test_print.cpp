@@ -84,7 +84,9 @@ TEST_F(PrintTest, PrintingLeavesTheDocumentAlone) {
   EXPECT_EQ(Saved(), before);
   EXPECT_EQ(edit->SelStart(), 3);
   EXPECT_FALSE(Printer().Printing());
-  if (HavePdfToText()) EXPECT_EQ(PdfPages(pdf_), 1);
+  if (HavePdfToText()) {
+    EXPECT_EQ(PdfPages(pdf_), 1);
+  }
 }
 
 TEST_F(RichEditTest, WithoutAnyPrinterPrintingFailsWithAMessage) {

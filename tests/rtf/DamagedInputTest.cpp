@@ -63,8 +63,8 @@ TEST(Damaged, VeryDeepNestingKeepsTextWithoutRecursion) {
     EXPECT_EQ(report.groupsBeyondDepthCap > 0, depth + 1 > rtf::kMaxGroupDepth) << depth;
   }
   // Deep groups inside a skipped destination cost nothing either.
-  std::string source = kStart + "a{\\*\\x" + std::string(100000, '{') + std::string(100000, '}') +
-                       "}b}";
+  std::string source =
+      kStart + "a{\\*\\x" + std::string(100000, '{') + std::string(100000, '}') + "}b}";
   EXPECT_EQ(AllText(rtf::ReadRtf(source)), "ab\n");
   // A destination opened beyond the cap is skipped, its braces still counted.
   source = kStart + std::string(1500, '{') + "{\\fonttbl x}{\\*\\pn\\pnlvlblt}y" +
@@ -92,16 +92,16 @@ TEST(Damaged, JunkAfterTheHeaderIsText) {
 
 TEST(Damaged, BadHexEscapesAreDroppedAndCounted) {
   rtf::RtfReadReport report;
-  const rtf::RichDocument doc =
-      rtf::ReadRtf(kStart + "a\\'zzb\\'4\\'e0c\\'", &report);
+  const rtf::RichDocument doc = rtf::ReadRtf(kStart + "a\\'zzb\\'4\\'e0c\\'", &report);
   EXPECT_EQ(AllText(doc), "azzbаc\n");
   EXPECT_EQ(report.badHexEscapes, 3);
 }
 
 TEST(Damaged, ParametersOutOfRangeAreClamped) {
-  const rtf::RichDocument doc = rtf::ReadRtf(
-      kStart + "\\fs99999999999\\li-99999999999\\cf-4\\f-7\\u99999999 a\\par "
-               "\\fs-3 b\\u-99999999 c{\\uc999999\\u1078 abcdefghijklmnopqrstuvwxyz}}");
+  const rtf::RichDocument doc =
+      rtf::ReadRtf(kStart +
+                   "\\fs99999999999\\li-99999999999\\cf-4\\f-7\\u99999999 a\\par "
+                   "\\fs-3 b\\u-99999999 c{\\uc999999\\u1078 abcdefghijklmnopqrstuvwxyz}}");
   ASSERT_EQ(doc.paragraphs.size(), 2u);
   EXPECT_EQ(doc.paragraphs[0].format.leftTwips, INT_MIN);
   EXPECT_EQ(doc.paragraphs[0].runs.back().format.sizeHalfPt, 3276);

@@ -113,21 +113,39 @@ class JsonParser {
       if (pos_ >= text_.size()) Fail("bad escape");
       const char e = text_[pos_++];
       switch (e) {
-        case '"': units.push_back(u'"'); break;
-        case '\\': units.push_back(u'\\'); break;
-        case '/': units.push_back(u'/'); break;
-        case 'n': units.push_back(u'\n'); break;
-        case 'r': units.push_back(u'\r'); break;
-        case 't': units.push_back(u'\t'); break;
-        case 'b': units.push_back(u'\b'); break;
-        case 'f': units.push_back(u'\f'); break;
+        case '"':
+          units.push_back(u'"');
+          break;
+        case '\\':
+          units.push_back(u'\\');
+          break;
+        case '/':
+          units.push_back(u'/');
+          break;
+        case 'n':
+          units.push_back(u'\n');
+          break;
+        case 'r':
+          units.push_back(u'\r');
+          break;
+        case 't':
+          units.push_back(u'\t');
+          break;
+        case 'b':
+          units.push_back(u'\b');
+          break;
+        case 'f':
+          units.push_back(u'\f');
+          break;
         case 'u': {
           if (pos_ + 4 > text_.size()) Fail("bad \\u");
-          units.push_back(static_cast<char16_t>(std::stoi(std::string(text_.substr(pos_, 4)), nullptr, 16)));
+          units.push_back(
+              static_cast<char16_t>(std::stoi(std::string(text_.substr(pos_, 4)), nullptr, 16)));
           pos_ += 4;
           break;
         }
-        default: Fail("bad escape");
+        default:
+          Fail("bad escape");
       }
     }
     flushRaw();
@@ -146,6 +164,8 @@ const JsonValue& JsonValue::operator[](const std::string& key) const {
   return it->second;
 }
 
-JsonValue ParseJson(std::string_view text) { return JsonParser(text).ParseDocument(); }
+JsonValue ParseJson(std::string_view text) {
+  return JsonParser(text).ParseDocument();
+}
 
 }  // namespace rtftest

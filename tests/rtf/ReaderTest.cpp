@@ -15,7 +15,9 @@ const char kHeader1251[] =
     "{\\f3\\fnil\\fcharset161 Greek Face;}}"
     "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue0;}";
 
-rtf::RichDocument Read(const std::string& body) { return rtf::ReadRtf(kHeader1251 + body + "}"); }
+rtf::RichDocument Read(const std::string& body) {
+  return rtf::ReadRtf(kHeader1251 + body + "}");
+}
 
 }  // namespace
 
@@ -29,7 +31,8 @@ TEST(Reader, RefusesDataThatIsNotRtf) {
 }
 
 TEST(Reader, EmptyDocumentIsOneEmptyParagraphWithAFont) {
-  for (const char* source : {"{\\rtf1}", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}}", "{\\rtf1 \\par}"}) {
+  for (const char* source :
+       {"{\\rtf1}", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}}", "{\\rtf1 \\par}"}) {
     const rtf::RichDocument doc = rtf::ReadRtf(source);
     ASSERT_EQ(doc.paragraphs.size(), 1u) << source;
     EXPECT_TRUE(doc.paragraphs[0].runs.empty());
@@ -56,7 +59,10 @@ TEST(Reader, DecodesByTheFontCharsetBeforeTheDocumentCodePage) {
   // \'e0 is Cyrillic a in 1251 (f0, charset 204), a-grave in 1252 (f1, charset 0), alpha in
   // 1253 (f3); Symbol maps a to alpha and \'b7 to the bullet.
   const rtf::RichDocument doc = Read("\\f0\\'e0\\f1\\'e0\\f3\\'e1\\f2 a\\'b7");
-  EXPECT_EQ(Texts(doc), Strings{"а" "à" "α" "α•"});
+  EXPECT_EQ(Texts(doc), Strings{"а"
+                                "à"
+                                "α"
+                                "α•"});
   // Without font charsets the document's \ansicpg decides.
   EXPECT_EQ(Texts(rtf::ReadRtf("{\\rtf1\\ansi\\ansicpg1251 \\'c0\\'e1}")), Strings{"Аб"});
   EXPECT_EQ(Texts(rtf::ReadRtf("{\\rtf1\\ansi \\'c0}")), Strings{"À"});
@@ -188,6 +194,10 @@ TEST(Reader, ColourTableEntriesAndAutomaticColour) {
   EXPECT_EQ(runs[0].format.color, 0x0000FFu);
   EXPECT_EQ(runs[1].text, u"kax");  // explicit black, automatic and unknown are all black
   EXPECT_EQ(runs[1].format.color, 0u);
+}
+
+TEST(Reader, HiddenTextIsDropped) {
+  EXPECT_EQ(Texts(Read("a{\\v hidden\\'e0\\u1078?}b\\v c\\v0 d\\v e\\plain f")), Strings{"abdf"});
 }
 
 TEST(Reader, SpecialCharacters) {

@@ -32,31 +32,46 @@ class DocumentGenerator {
 
   rtf::FontEntry NextFont() {
     static const rtf::FontEntry kFonts[] = {
-        {"Arial", 204, 2},         {"Times New Roman", 0, 2}, {"Courier New", 1, 1},
-        {"Symbol", 2, 2},          {"Wingdings", 2, 0},       {"Шрифт Тест", 204, 0},
-        {"Odd;{Name}\\x", 0, 0},   {"Ελληνικά", 161, 0},     {"MS Mincho 明朝", 128, 1},
-        {"Tahoma", 238, 0},        {"", 1, 0},                {"Verdana", 186, 2},
-        {" Padded\tName ", 0, 0},  {"Ctl\x01\x1f", 204, 0},
+        {"Arial", 204, 2},
+        {"Times New Roman", 0, 2},
+        {"Courier New", 1, 1},
+        {"Symbol", 2, 2},
+        {"Wingdings", 2, 0},
+        {"Шрифт Тест", 204, 0},
+        {"Odd;{Name}\\x", 0, 0},
+        {"Ελληνικά", 161, 0},
+        {"MS Mincho 明朝", 128, 1},
+        {"Tahoma", 238, 0},
+        {"", 1, 0},
+        {"Verdana", 186, 2},
+        {" Padded\tName ", 0, 0},
+        {"Ctl\x01\x1f", 204, 0},
     };
     return kFonts[Between(0, std::size(kFonts) - 1)];
   }
 
   char16_t NextUnit() {
-    static const char16_t kSpecial[] = {u'\t', u'\n', u'\r', 0x0000, u'{', u'}', u'\\', u';', u'?', u' ',
-                                        u'-', u'0', u'9', 0x00A0, 0x00AD, 0x0001, 0x001F,
-                                        0x2014, 0x20AC, 0x00AB, 0x00BB, 0x2116, 0xFFFD,
-                                        0xF0B7, 0x007F, 0x0080, 0x0098, 0xFFFF};
+    static const char16_t kSpecial[] = {u'\t',  u'\n',  u'\r',  0x0000, u'{',   u'}',   u'\\',
+                                        u';',   u'?',   u' ',   u'-',   u'0',   u'9',   0x00A0,
+                                        0x00AD, 0x0001, 0x001F, 0x2014, 0x20AC, 0x00AB, 0x00BB,
+                                        0x2116, 0xFFFD, 0xF0B7, 0x007F, 0x0080, 0x0098, 0xFFFF};
     switch (Between(0, 9)) {
       case 0:
       case 1:
-      case 2: return static_cast<char16_t>(Between(0x20, 0x7E));
+      case 2:
+        return static_cast<char16_t>(Between(0x20, 0x7E));
       case 3:
       case 4:
-      case 5: return static_cast<char16_t>(Between(0x0400, 0x045F));
-      case 6: return kSpecial[Between(0, std::size(kSpecial) - 1)];
-      case 7: return static_cast<char16_t>(Between(0x0370, 0x03FF));
-      case 8: return static_cast<char16_t>(Between(0x4E00, 0x9FFF));
-      default: return static_cast<char16_t>(Between(0x00A0, 0x07FF));
+      case 5:
+        return static_cast<char16_t>(Between(0x0400, 0x045F));
+      case 6:
+        return kSpecial[Between(0, std::size(kSpecial) - 1)];
+      case 7:
+        return static_cast<char16_t>(Between(0x0370, 0x03FF));
+      case 8:
+        return static_cast<char16_t>(Between(0x4E00, 0x9FFF));
+      default:
+        return static_cast<char16_t>(Between(0x00A0, 0x07FF));
     }
   }
 

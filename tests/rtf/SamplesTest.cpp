@@ -32,10 +32,14 @@ std::string LowerAscii(std::string s) {
 
 const char* AlignName(rtf::Align align) {
   switch (align) {
-    case rtf::Align::Center: return "center";
-    case rtf::Align::Right: return "right";
-    case rtf::Align::Justify: return "justify";
-    default: return "left";
+    case rtf::Align::Center:
+      return "center";
+    case rtf::Align::Right:
+      return "right";
+    case rtf::Align::Justify:
+      return "justify";
+    default:
+      return "left";
   }
 }
 
@@ -98,11 +102,10 @@ std::vector<CharFacts> ActualChars(const rtf::RichDocument& doc, const rtf::Para
     const rtf::FontEntry& font = doc.fonts.at(run.format.font);
     for (const std::u16string& ch : CodePoints(run.text)) {
       const std::size_t i = chars.size();
-      chars.push_back(CharFacts{ch, LowerAscii(font.face), run.format.sizeHalfPt / 2.0,
-                                run.format.bold, run.format.italic, run.format.underline,
-                                ColorName(run.format.color),
-                                (i < expected.size() && expected[i].charset < 0) ? -1
-                                                                                 : font.charset});
+      chars.push_back(
+          CharFacts{ch, LowerAscii(font.face), run.format.sizeHalfPt / 2.0, run.format.bold,
+                    run.format.italic, run.format.underline, ColorName(run.format.color),
+                    (i < expected.size() && expected[i].charset < 0) ? -1 : font.charset});
     }
   }
   return chars;
@@ -148,7 +151,8 @@ void CheckMalformed(const fs::path& source, const JsonValue& expected) {
   rtf::RichDocument doc;
   ASSERT_NO_THROW(doc = rtf::LoadDocument(ReadBytes(source)));
   std::string all;
-  for (const rtf::Paragraph& para : doc.paragraphs) all += rtf::Utf16ToUtf8(ParagraphText(para)) + "\n";
+  for (const rtf::Paragraph& para : doc.paragraphs)
+    all += rtf::Utf16ToUtf8(ParagraphText(para)) + "\n";
   for (const JsonValue& piece : expected["recover_text"].array) {
     EXPECT_NE(all.find(piece.string), std::string::npos) << "lost: " << piece.string;
   }

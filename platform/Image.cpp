@@ -1,0 +1,88 @@
+#include <algorithm>
+
+#include "platform/Canvas.h"
+#include "platform/ExtCtrls.h"
+
+TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
+  SetBounds(0, 0, 105, 105);
+  picture_.OnChange = [this] { PictureChanged(); };
+}
+
+TImage::~TImage() {
+  picture_.OnChange = nullptr;
+}
+
+void TImage::SetStretch(bool value) {
+  if (value == stretch_) return;
+  stretch_ = value;
+  Invalidate();
+}
+
+void TImage::SetProportional(bool value) {
+  if (value == proportional_) return;
+  proportional_ = value;
+  Invalidate();
+}
+
+void TImage::SetCenter(bool value) {
+  if (value == center_) return;
+  center_ = value;
+  Invalidate();
+}
+
+void TImage::SetTransparent(bool value) {
+  if (value == transparent_) return;
+  transparent_ = value;
+  PictureChanged();
+}
+
+void TImage::SetAutoSize(bool value) {
+  if (value == autoSize_) return;
+  autoSize_ = value;
+  PictureChanged();
+}
+
+void TImage::PictureChanged() {
+  if (TGraphic* graphic = picture_.Graphic()) {
+    if (graphic->Transparent() != transparent_) {
+      // Setting the flag fires the picture's change again; the guard keeps it single.
+      auto handler = std::move(picture_.OnChange);
+      graphic->SetTransparent(transparent_);
+      picture_.OnChange = std::move(handler);
+    }
+    if (autoSize_ && !picture_.Empty() && !Loading())
+      SetBounds(Left(), Top(), picture_.Width(), picture_.Height());
+  }
+  Invalidate();
+}
+
+TRect TImage::DestRect() const {
+  int w = picture_.Width();
+  int h = picture_.Height();
+  const int cw = ClientWidth();
+  const int ch = ClientHeight();
+  if (stretch_ || (proportional_ && (w > cw || h > ch))) {
+    if (proportional_ && w > 0 && h > 0) {
+      // The largest size with the picture's aspect that fits the control.
+      if (static_cast<long long>(cw) * h <= static_cast<long long>(ch) * w) {
+        h = static_cast<int>(static_cast<long long>(cw) * h / w);
+        w = cw;
+      } else {
+        w = static_cast<int>(static_cast<long long>(ch) * w / h);
+        h = ch;
+      }
+    } else {
+      w = cw;
+      h = ch;
+    }
+  }
+  TRect r = Rect(0, 0, w, h);
+  if (center_) r = OffsetRect(r, (cw - w) / 2, (ch - h) / 2);
+  return r;
+}
+
+void TImage::Paint() {
+  TGraphic* graphic = picture_.Graphic();
+  if (!graphic || graphic->Empty()) return;
+  Canvas().StretchDraw(DestRect(), *graphic);
+}
