@@ -77,6 +77,9 @@ TEST(Reader, UnicodeEscapesSkipTheirFallback) {
   EXPECT_EQ(Texts(Read("\\u-10179?\\u-8704?")), Strings{"\xF0\x9F\x98\x80"});
   // \upr: the Unicode branch, not the ANSI one.
   EXPECT_EQ(Texts(Read("{\\upr{ansi}{\\*\\ud{\\u1078?}}}")), Strings{"ж"});
+  const rtf::RichDocument doc = rtf::ReadRtf(
+      "{\\rtf1{\\upr{\\fonttbl{\\f9 Wrong;}}{\\*\\ud{\\fonttbl{\\f9 Right;}}}}\\f9 x}");
+  EXPECT_EQ(doc.fonts.at(doc.paragraphs.at(0).runs.at(0).format.font).face, "Right");
 }
 
 TEST(Reader, CharacterFormattingFollowsGroupsAndResets) {

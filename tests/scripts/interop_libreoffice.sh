@@ -14,9 +14,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # Rich-edit style source: Windows-1251 text, the three styles, colours, every alignment,
-# positive, negative and hanging indents, rich-edit bullets.
+# positive, negative and hanging indents, rich-edit bullets, Cyrillic in a Western font (written
+# as \uN), a tab and a line break.
 cat > "$work/source.rtf" <<'EOF'
-{\rtf1\ansi\ansicpg1251\deff0\deflang1049{\fonttbl{\f0\fswiss\fcharset204 Arial;}{\f1\froman\fcharset204 Times New Roman;}{\f2\fmodern\fcharset204 Courier New;}{\f3\fnil\fcharset2 Symbol;}}
+{\rtf1\ansi\ansicpg1251\deff0\deflang1049{\fonttbl{\f0\fswiss\fcharset204 Arial;}{\f1\froman\fcharset204 Times New Roman;}{\f2\fmodern\fcharset204 Courier New;}{\f3\fnil\fcharset2 Symbol;}{\f4\froman\fcharset0 Georgia;}}
 {\colortbl ;\red255\green0\blue0;\red0\green128\blue0;\red0\green0\blue255;\red128\green64\blue0;}
 \viewkind4\uc1\pard\lang1049\f0\fs20 \'ce\'e1\'fb\'f7\'ed\'fb\'e9 \b \'e6\'e8\'f0\'ed\'fb\'e9\b0 , \i \'ea\'f3\'f0\'f1\'e8\'e2\i0 , \ul \'ef\'ee\'e4\'f7\'b8\'f0\'ea\'ed\'f3\'f2\'fb\'e9\ulnone , \cf1 \'ea\'f0\'e0\'f1\'ed\'fb\'e9\cf0 .\par
 \pard\qc\f1\fs28\cf3 Centred Times 14 \'f1\'e8\'ed\'e8\'e9, \cf2\b\i \'e7\'e5\'eb\'b8\'ed\'fb\'e9\cf0\b0\i0  \'e8 \'ee\'e1\'fb\'f7\'ed\'fb\'e9.\par
@@ -28,6 +29,7 @@ cat > "$work/source.rtf" <<'EOF'
 \pard{\pntext\f3\'B7\tab}{\*\pn\pnlvlblt\pnf3\pnindent0{\pntxtb\'B7}}\fi-360\li360 \'ef\'e5\'f0\'e2\'fb\'e9 \'ef\'f3\'ed\'ea\'f2\par
 {\pntext\f3\'B7\tab}\'e2\'f2\'ee\'f0\'ee\'e9 \b \'ef\'f3\'ed\'ea\'f2\b0\par
 \pard\b\i\ul\cf1 All three red\b0\i0\ulnone\cf0  and plain.\par
+\pard\f4\fs22 Western font, \u1090?\u1077?\u1082?\u1089?\u1090? \u8212? \u8364?\tab tab\line line break\par
 }
 EOF
 
@@ -49,6 +51,9 @@ expect 'U+043A 10.0 -i- #000000 arial'     # italic
 expect 'U+043F 10.0 --u #000000 arial'     # underlined
 expect 'U+0437 14.0 bi- #008000 times new roman'
 expect 'U+0041 10.0 biu #ff0000 arial'
+expect 'U+0442 11.0 --- #000000 georgia'
+expect 'U+0009 11.0 --- #000000 georgia'
+expect 'U+000A 11.0 --- #000000 georgia'
 
 # LibreOffice reads our RTF and writes its own; a private profile keeps the user's alone.
 mkdir -p "$work/lo"
