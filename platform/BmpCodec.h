@@ -14,8 +14,8 @@ struct TDecodedBmp {
   std::vector<std::uint32_t> pixels;  // width * height, top row first
 };
 
-// The largest picture accepted, in pixels (a full-HD screen is 2 M): bigger files are refused rather
-// than allowed to exhaust memory.
+// The largest picture accepted, in pixels (a full-HD screen is 2 M): bigger files are refused
+// rather than allowed to exhaust memory.
 inline constexpr std::int64_t kMaxBmpPixels = std::int64_t(1) << 24;
 
 // Decodes a whole BMP file (with its 14-byte file header). Raises EInvalidGraphic with a clear

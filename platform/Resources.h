@@ -1,6 +1,7 @@
 // Pictures and other files built into the program. They live in resources/ and are listed in
 // resources/*.qrc; a picture named NAME is found as ":/bitmaps/NAME.bmp" or
-// ":/bitmaps/NAME.png" (the name as given, then upper case).
+// ":/bitmaps/NAME.png" (the name as given, then upper case). The platform library is static, so
+// every .qrc file must also be named in InitResources (Resources.cpp) to be linked in.
 #pragma once
 
 #include <cstdint>
