@@ -202,9 +202,10 @@ class TRatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const auto& run : runs) {
-      const std::string name = run.benchmark_name();
+      // With repetitions, the mean stands for the benchmark.
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "mean") continue;
       const auto it = run.counters.find("bytes_per_second");
-      if (it != run.counters.end()) speeds_[name] = it->second.value;
+      if (it != run.counters.end()) speeds_[run.run_name.str()] = it->second.value;
     }
     ConsoleReporter::ReportRuns(runs);
   }

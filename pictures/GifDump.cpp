@@ -35,6 +35,12 @@ std::string JsonString(const std::string& s) {
     if (c == '"' || c == '\\') {
       out += '\\';
       out += static_cast<char>(c);
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\t') {
+      out += "\\t";
     } else if (c < 0x20 || c == 0x7F) {
       std::snprintf(esc, sizeof esc, "\\u%04x", c);
       out += esc;

@@ -9,6 +9,7 @@
 
 TGIFFrame::TGIFFrame(const TGIFFrame& source, TGIFImage* owner) : TGIFFrame(source) {
   owner_ = owner;
+  bitmap_.reset();  // callers may draw on a bitmap, so each picture makes its own
 }
 
 void TGIFFrame::Read(TGifByteReader& reader, const TSource& source, const TGIFColorTable& globalMap,

@@ -22,7 +22,7 @@ class TGIFFrame {
   using TSource = std::shared_ptr<const std::vector<std::uint8_t>>;
 
   explicit TGIFFrame(TGIFImage* owner) : owner_(owner) {}
-  // A copy for another picture; the decoded bitmap is shared, never changed once made.
+  // A copy for another picture; the decoded frame is shared, as nothing changes it.
   TGIFFrame(const TGIFFrame& source, TGIFImage* owner);
 
   TPoint TopLeft() const { return topLeft_; }

@@ -81,6 +81,9 @@ class TLzwDecoder {
   }
 
   // Emits the string of code and adds the table entry it implies; false on a broken chain.
+  // Every code below the clear code stands for itself (masked to the table): encoders may
+  // choose a code size below the table's bits, and then codes above the table's last index
+  // are strings, not pixels.
   bool continueString(int code, TGifRowPlacer& placer) {
     if (!writeDirect(code, placer) && !writeThroughStack(code, placer)) return false;
     addEntry();
@@ -96,7 +99,7 @@ class TLzwDecoder {
     const bool repeat = code >= nextFree_;
     const int length = repeat ? length_[static_cast<std::size_t>(prev_)] + 1
                               : length_[static_cast<std::size_t>(code)];
-    if (length <= 0) return false;
+    if (length <= 0 || length > kTableSize) return false;
     std::uint8_t* const start = placer.Reserve(length);
     if (!start) return false;
     std::uint8_t* p = start + length - 1;
@@ -156,6 +159,7 @@ class TLzwDecoder {
     }
   }
 
+  // A chain longer than the table can only loop: the data is damaged. Decoding stops.
   bool brokenChain() {
     if (!tolerant_) throw EInvalidGraphic("GIF encoded data is corrupt");
     return false;

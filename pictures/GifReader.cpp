@@ -141,6 +141,11 @@ void TGIFImage::readBlocks(TGifByteReader& reader) {
   while (separator != 0 && separator != kTrailer && !reader.AtEnd()) {
     std::vector<TExtension> run;
     while (separator == kExtensionIntroducer) {
+      // A file cut just after an introducer has lost nothing yet; end the picture there.
+      if (reader.AtEnd()) {
+        separator = kTrailer;
+        break;
+      }
       TExtension e = ReadExtension(reader);
       // Plain text is drawn over the frames by the format's rules; this reader does not
       // draw it, and what was collected for it no longer belongs to the next frame.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 
 #include "GifTestSupport.h"
 #include "pictures/GifLzw.h"
@@ -152,43 +153,61 @@ TEST(GifDecode, RowsAreStoredBottomUpInABitmapFile) {
   EXPECT_EQ((Bytes(file.begin() + px + 8, file.begin() + px + 10)), (Bytes{0x10, 0x23}));
 }
 
-TEST(GifDecode, SixteenColourLogoSizeGivesFourBitsAnd240GreyEntries) {
+TEST(GifDecode, SixteenColoursGiveFourBitsAndTwoHundredFiftySixGiveEight) {
+  // A 16-colour 90x20 picture: 4 bits per pixel, rows of 48 bytes, a 16-entry palette in the
+  // file; of the full 256-entry palette the other 240 entries are grey.
   const Bytes pixels = RandomIndices(90 * 20, 4, 7);
   auto gif = Load(OneFrame(90, 20, 4, EncodeGifLzw(pixels, 4)));
   const TGIFDib& dib = gif->Frames(0).Dib();
+  EXPECT_EQ(gif->Frames(0).ColorBits(), 4);
   EXPECT_EQ(dib.BitsPerPixel(), 4);
   EXPECT_EQ(dib.Stride(), 48u);
-  ASSERT_EQ(dib.PaletteSize(), 256 / 16);
-  // 4 bits give a 16-entry palette; the 8-bit case below has the 240 grey entries.
-  const Bytes many = RandomIndices(200 * 30, 4, 8);
-  auto wide = Load(GifBytes()
-                       .Header()
-                       .Screen(200, 30, 0x80 | 7)
-                       .Table(16)
-                       .Raw(Bytes(240 * 3, 0))
-                       .Descriptor(0, 0, 200, 30, 0)
-                       .Data(many, 8)
-                       .Trailer()
-                       .Get());
+  EXPECT_EQ(dib.PaletteSize(), 16);
+  EXPECT_EQ(dib.FileBytes().size(), 54u + 4 * 16 + 48 * 20);
+  int grey = 0;
+  for (int i = 16; i < 256; ++i)
+    grey += dib.PaletteEntry(i) == std::array<std::uint8_t, 4>{128, 128, 128, 128};
+  EXPECT_EQ(grey, 240);
+  EXPECT_EQ(Indices(dib), pixels);
+
+  // A 256-entry table is 8 colour bits and an 8-bit bitmap.
+  const Bytes many = RandomIndices(200 * 30, 8, 8);
+  auto wide = Load(OneFrame(200, 30, 8, EncodeGifLzw(many, 8)));
+  EXPECT_EQ(wide->Frames(0).ColorBits(), 8);
   EXPECT_EQ(wide->Frames(0).Dib().BitsPerPixel(), 8);
   EXPECT_EQ(Indices(wide->Frames(0).Dib()), many);
 }
 
-TEST(GifDecode, LocalTableOfSixteenInAByteBitmapLeavesTheRestGrey) {
-  // A frame of 5 colour bits (32 entries) on a 16-entry local table is impossible; but a
-  // global table of 32 entries whose frame has a local 16-entry table decodes at 4 bits, and
-  // a 32-entry table at 8 bits fills 32 entries and greys the other 224.
+TEST(GifDecode, UnusedPaletteEntriesAreGrey) {
+  // 32 colours take an 8-bit bitmap: 32 entries from the table, the other 224 grey.
   const Bytes pixels = RandomIndices(10 * 4, 5, 9);
   auto gif = Load(OneFrame(10, 4, 5, EncodeGifLzw(pixels, 5)));
   const TGIFDib& dib = gif->Frames(0).Dib();
   ASSERT_EQ(dib.PaletteSize(), 256);
+  const auto file = dib.FileBytes();
   for (int i = 0; i < 256; ++i) {
     const auto e = dib.PaletteEntry(i);
+    const std::size_t at = 54 + 4 * static_cast<std::size_t>(i);
+    EXPECT_EQ((std::array<std::uint8_t, 4>{file[at], file[at + 1], file[at + 2], file[at + 3]}), e);
     if (i < 32)
-      EXPECT_EQ(e[2], GetRValue(TableColor(i))) << i;
+      EXPECT_EQ(RGB(e[2], e[1], e[0]), TableColor(i)) << i;
     else
       EXPECT_EQ(e, (std::array<std::uint8_t, 4>{128, 128, 128, 128})) << i;
   }
+}
+
+TEST(GifDecode, CodeSizeBelowTheTableBits) {
+  // Only 16 of 256 colours used, so the encoder chose 4-bit codes: codes 18 and up are then
+  // strings even though they are valid table indices.
+  const Bytes pixels = RandomIndices(120 * 40, 4, 21);
+  auto gif = Load(OneFrame(120, 40, 8, EncodeGifLzw(pixels, 4)));
+  EXPECT_EQ(gif->Frames(0).Dib().BitsPerPixel(), 8);
+  EXPECT_EQ(Indices(gif->Frames(0).Dib()), pixels);
+  EXPECT_FALSE(gif->Frames(0).Corrupted());
+  // And above: 1-bit pictures are written with 2-bit codes.
+  const Bytes bits = RandomIndices(33 * 7, 1, 22);
+  auto mono = Load(OneFrame(33, 7, 1, EncodeGifLzw(bits, 2)));
+  EXPECT_EQ(Indices(mono->Frames(0).Dib()), bits);
 }
 
 TEST(GifDecode, CodeSizeOutOfRange) {
@@ -305,7 +324,7 @@ TEST(GifDecode, ProgressIsReported) {
   EXPECT_EQ(ending, "Wrong number of colors; must be a power of 2");
 }
 
-TEST(GifDecode, DamagedFilesNeverFailWithTolerance) {
+TEST(GifDecode, DamagedFilesLoadOrFailWithTheClassMessages) {
   // Random damage to a real file: loading either succeeds or raises the picture error.
   std::vector<std::uint8_t> pixels = RandomIndices(37 * 29, 8, 5);
   TGifWritePicture p;
@@ -321,6 +340,11 @@ TEST(GifDecode, DamagedFilesNeverFailWithTolerance) {
   p.Frames = {f, f};
   p.LoopCount = 0;
   const Bytes file = WriteGif(p);
+  // Damage may still be refused, but only with the picture class's own messages.
+  const std::set<std::string> known{"Unknown GIF version", "Stream read error",
+                                    "Wrong number of colors; must be a power of 2",
+                                    "GIF image is too large"};
+  int loaded = 0;
   std::mt19937 random(1);
   for (int round = 0; round < 3000; ++round) {
     Bytes damaged = file;
@@ -331,8 +355,12 @@ TEST(GifDecode, DamagedFilesNeverFailWithTolerance) {
     try {
       auto gif = Load(damaged);
       for (int i = 0; i < gif->Count(); ++i) (void)gif->Frames(i).Dib();
-    } catch (const EInvalidGraphic&) {
+      ++loaded;
+    } catch (const EInvalidGraphic& e) {
+      const std::string message = e.what();
+      EXPECT_TRUE(known.count(message) || message.starts_with("Unrecognized extension block: "))
+          << message;
     }
   }
-  SUCCEED();
+  EXPECT_GT(loaded, 0);
 }

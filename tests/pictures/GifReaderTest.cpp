@@ -174,6 +174,10 @@ TEST(GifReader, SeparatorsPaddingAndGarbage) {
   Bytes padded = Simple();
   padded.insert(padded.end() - 1, {0, 0, 0});
   EXPECT_EQ(Load(padded)->Count(), 1);
+  // A file cut just after an extension introducer keeps what it has.
+  Bytes cut = Simple();
+  cut.back() = '!';
+  EXPECT_EQ(Load(cut)->Count(), 1);
   // Anything unknown after a frame ends the picture quietly.
   Bytes trailing = Simple();
   trailing.back() = 'X';

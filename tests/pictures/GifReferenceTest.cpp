@@ -3,7 +3,11 @@
 // local tables in an animation, both versions.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "GifTestSupport.h"
 #include "pictures/GifDump.h"
@@ -95,4 +99,50 @@ TEST(GifReferences, VersionsInterlacingTransparencyAndComments) {
   for (const auto& e : commented->Frames(0).Extensions())
     if (e.Kind == etComment) frameComment += e.Text();
   EXPECT_EQ(frameComment, "made for the tests");
+}
+
+TEST(GifReferences, TheWritersPicturesReadTheSameInTheOtherDecoder) {
+  // The tests build many pictures with the class's own writer; the other decoder must read
+  // them as the picture class does, or those tests would prove nothing.
+  const char* convert = "/usr/bin/convert";
+  if (!fs::exists(convert)) GTEST_SKIP() << "ImageMagick is not installed";
+  const fs::path dir = fs::temp_directory_path() / ("gif-writer-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  TGifWritePicture p;
+  p.ScreenWidth = 61;
+  p.ScreenHeight = 43;
+  p.GlobalMap.Count = 256;
+  for (std::size_t i = 0; i < 256; ++i)
+    p.GlobalMap.Colors[i] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i * 7),
+                             static_cast<std::uint8_t>(255 - i)};
+  for (int k = 0; k < 2; ++k) {
+    TGifWriteFrame f;
+    f.Width = 61;
+    f.Height = 43;
+    f.Interlaced = k == 1;
+    for (int i = 0; i < 61 * 43; ++i)
+      f.Indices.push_back(static_cast<std::uint8_t>((i * i / 7 + k) % 256));
+    p.Frames.push_back(f);
+  }
+  const Bytes file = WriteGif(p);
+  const fs::path gifFile = dir / "w.gif";
+  {
+    std::ofstream out(gifFile, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(file.data()),
+              static_cast<std::streamsize>(file.size()));
+  }
+  auto gif = Load(file);
+  ASSERT_EQ(gif->Count(), 2);
+  for (int k = 0; k < 2; ++k) {
+    const fs::path ppm = dir / ("w." + std::to_string(k) + ".ppm");
+    const std::string command = std::string(convert) + " '" + gifFile.string() + "[" +
+                                std::to_string(k) + "]' +repage -alpha off -strip '" +
+                                ppm.string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    Ppm theirs, ours;
+    ASSERT_TRUE(ReadPpm(ppm.string(), theirs));
+    ASSERT_TRUE(ParsePpm(GifFramePpm(gif->Frames(k).Dib()), ours));
+    EXPECT_TRUE(theirs.Pixels == ours.Pixels) << "frame " << k;
+  }
+  fs::remove_all(dir);
 }
