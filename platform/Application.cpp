@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 
 #include "platform/ControlDispatch.h"
 #include "platform/ControlHost.h"
@@ -19,8 +20,14 @@
 namespace {
 
 std::vector<QEventLoop*>& Loops() {
-  static std::vector<QEventLoop*> loops;
-  return loops;
+  static auto* loops = new std::vector<QEventLoop*>();  // never freed: used until the end
+  return *loops;
+}
+
+// Frees the forms and the Qt application at exit when main did not, while Qt's own globals
+// (made after this handler was registered) still exist.
+void FinalizeAtExit() {
+  if (Application) Application->Finalize();
 }
 
 class SteadyClock : public IClock {
@@ -42,9 +49,9 @@ std::string WithFullStop(std::string message) {
     message.pop_back();
   if (message.empty()) return message;
   const char last = message.back();
-  const bool endsSentence = last == '.' || last == '!' || last == '?' ||
-                            (message.size() >= 3 && message.compare(message.size() - 3, 3,
-                                                                    "\xE2\x80\xA6") == 0);
+  const bool endsSentence =
+      last == '.' || last == '!' || last == '?' ||
+      (message.size() >= 3 && message.compare(message.size() - 3, 3, "\xE2\x80\xA6") == 0);
   if (!endsSentence) message += '.';
   return message;
 }
@@ -101,7 +108,10 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Initialize(int& argc, char** argv) {
-  if (!QCoreApplication::instance()) impl_->ownedApp = std::make_unique<QApplication>(argc, argv);
+  if (!QCoreApplication::instance()) {
+    impl_->ownedApp = std::make_unique<QApplication>(argc, argv);
+    std::atexit(FinalizeAtExit);
+  }
   Initialize();
 }
 
@@ -299,7 +309,7 @@ void TApplication::SetHint(const std::string& hint) {
     return;
   }
   const auto listeners = hintListeners_;
-  for (const auto& [id, listener] : listeners) GuardedCall([&] { listener(hint_); }, this);
+  for (const auto& entry : listeners) GuardedCall([&] { entry.second(hint_); }, this);
 }
 
 int TApplication::AddHintListener(std::function<void(const std::string& hint)> listener) {
@@ -367,8 +377,7 @@ void TApplication::CheckHintTimer() {
   const std::int64_t now = Clock().NowMs();
   if (now < hintDue_) {
     // A test's clock moves by itself only when the test says so.
-    if (!clock_ && impl_->hintTimer)
-      impl_->hintTimer->start(static_cast<int>(hintDue_ - now));
+    if (!clock_ && impl_->hintTimer) impl_->hintTimer->start(static_cast<int>(hintDue_ - now));
     return;
   }
   const HintTimerMode mode = hintTimerMode_;
@@ -463,8 +472,7 @@ TControl* FindDragTarget(TPoint pos, bool allowDisabled) {
   }
   if (!window) return nullptr;
   TPoint local = window->ScreenToClient(pos);
-  if (window->HasWindowRgn() && !window->host().region->Contains(local.X, local.Y))
-    return nullptr;
+  if (window->HasWindowRgn() && !window->host().region->Contains(local.X, local.Y)) return nullptr;
   for (;;) {
     TControl* child = window->ControlAtPos(local, allowDisabled, true);
     if (!child) return window;
@@ -528,9 +536,9 @@ void TScreen::SetCursor(TCursor cursor) {
   if (had) QApplication::restoreOverrideCursor();
   if (cursor == crDefault) return;
   const Qt::CursorShape shape = cursor == crHourGlass || cursor == crSQLWait ? Qt::WaitCursor
-                                : cursor == crHandPoint                      ? Qt::PointingHandCursor
-                                : cursor == crAppStart                       ? Qt::BusyCursor
-                                                                             : Qt::ArrowCursor;
+                                : cursor == crHandPoint ? Qt::PointingHandCursor
+                                : cursor == crAppStart  ? Qt::BusyCursor
+                                                        : Qt::ArrowCursor;
   QApplication::setOverrideCursor(QCursor(shape));
 }
 

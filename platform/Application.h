@@ -34,11 +34,11 @@ struct THintInfo {
   TPoint HintPos;        // screen position of the hint window's top-left corner
   int HintMaxWidth = 0;  // the width CalcHintRect may use
   TColor HintColor = clInfoBk;
-  TRect CursorRect;      // the hint stays while the mouse is in here (screen coordinates)
-  TPoint CursorPos;      // the mouse, in the hint control's client coordinates
+  TRect CursorRect;  // the hint stays while the mouse is in here (screen coordinates)
+  TPoint CursorPos;  // the mouse, in the hint control's client coordinates
   int ReshowTimeout = 0;
-  int HideTimeout = 0;   // ms until the shown hint hides
-  std::string HintStr;   // the short part of the control's hint
+  int HideTimeout = 0;  // ms until the shown hint hides
+  std::string HintStr;  // the short part of the control's hint
 };
 using TShowHintEvent =
     std::function<void(std::string& hintStr, bool& canShow, THintInfo& hintInfo)>;

@@ -21,6 +21,8 @@
 
 #include "platform/Control.h"
 
+class TApplication;
+
 enum TUDBtnType { btNext, btPrev };
 enum TUDAlignButton { udLeft, udRight };
 enum TUDOrientation { udHorizontal, udVertical };
@@ -181,8 +183,8 @@ class TStatusBar : public TCustomControl {
 
  private:
   bool GripShown() const;
-  void PaintPanel(TCanvas& canvas, const TRect& rect, const std::string& text,
-                  TAlignment alignment, TStatusPanelBevel bevel);
+  void PaintPanel(TCanvas& canvas, const TRect& rect, const std::string& text, TAlignment alignment,
+                  TStatusPanelBevel bevel);
   void PaintGrip(TCanvas& canvas) const;
 
   TStatusPanels panels_;
@@ -190,5 +192,6 @@ class TStatusBar : public TCustomControl {
   std::string simpleText_;
   bool autoHint_ = false;
   bool sizeGrip_ = true;
+  TApplication* hintSource_ = nullptr;  // the application the bar listens to
   int hintListener_ = 0;
 };

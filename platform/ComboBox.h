@@ -54,8 +54,8 @@ enum : unsigned {
   odComboBoxEdit = 0x1000,
 };
 
-using TDrawItemEvent = std::function<void(TComponent* control, int index, const TRect& rect,
-                                          TOwnerDrawState state)>;
+using TDrawItemEvent =
+    std::function<void(TComponent* control, int index, const TRect& rect, TOwnerDrawState state)>;
 using TMeasureItemEvent = std::function<void(TComponent* control, int index, int& height)>;
 
 class TCustomComboBox;
@@ -202,6 +202,8 @@ class TCustomComboBox : public TCustomControl {
   void ItemDeleted(int index);
   void ItemsCleared();
   void SetTextQuietly(const std::string& text);
+  void ApplySelection(int index);
+  void SetUpField();
   void AdjustHeight();
   void PlaceEditor();
   void ApplyEditorLook();
@@ -223,6 +225,7 @@ class TCustomComboBox : public TCustomControl {
   bool sorted_ = false;
   int maxLength_ = 0;
   bool buttonDown_ = false;
+  bool dropped_ = false;
   bool settingText_ = false;
   TCanvas itemCanvas_;
   QLineEdit* editor_ = nullptr;

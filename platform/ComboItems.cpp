@@ -38,10 +38,9 @@ void TComboBoxItems::SetObjects(int index, std::intptr_t data) {
 }
 
 int TComboBoxItems::SortedPosition(const std::string& text) const {
-  const auto it = std::upper_bound(entries_.begin(), entries_.end(), text,
-                                   [](const std::string& t, const Entry& e) {
-                                     return CompareText(t, e.text) < 0;
-                                   });
+  const auto it = std::upper_bound(
+      entries_.begin(), entries_.end(), text,
+      [](const std::string& t, const Entry& e) { return CompareText(t, e.text) < 0; });
   return static_cast<int>(it - entries_.begin());
 }
 
@@ -96,9 +95,8 @@ std::vector<std::string> TComboBoxItems::ToVector() const {
 }
 
 void TComboBoxItems::Sort() {
-  std::stable_sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
-    return CompareText(a.text, b.text) < 0;
-  });
+  std::stable_sort(entries_.begin(), entries_.end(),
+                   [](const Entry& a, const Entry& b) { return CompareText(a.text, b.text) < 0; });
 }
 
 void TComboBoxItems::BeginUpdate() {

@@ -17,7 +17,10 @@ class ComboList : public PopupWidget {
 
   // Sizes and places the list for the combo box and shows it, the selected item highlighted.
   void Open();
+  // Hides the list and tells the combo box (which fires OnCloseUp).
   void Close();
+  // Hides the list without telling anyone (the combo box is going away).
+  void Dismiss();
 
   int Hot() const { return hot_; }
   void SetHot(int index);
@@ -26,9 +29,9 @@ class ComboList : public PopupWidget {
   int VisibleCount() const { return visible_; }
   bool HasScrollBar() const;
   // Item index's rectangle in the list's own coordinates (empty when scrolled away).
-  TRect ItemRect(int index) const;
+  TRect ItemRect(int index);
   // The item under a point of the list's own coordinates, or -1.
-  int ItemAt(TPoint p) const;
+  int ItemAt(TPoint p);
 
  protected:
   void ComposeFace(TBitmap& face) override;
@@ -43,11 +46,11 @@ class ComboList : public PopupWidget {
   enum class Part { none, up, down, pageUp, pageDown, thumb };
   TRect ItemsArea() const;
   TRect ScrollRect() const;
-  TRect ThumbRect() const;
-  Part PartAt(TPoint p) const;
+  TRect ThumbRect();
+  Part PartAt(TPoint p);
   void ScrollPart(Part part);
   void EnsureVisible(int index);
-  int MaxTop() const;
+  int MaxTop();
   void PaintScrollBar(TCanvas& canvas);
 
   TCustomComboBox& combo_;

@@ -289,6 +289,7 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 void TControl::ContextPopup(TPoint screenPos) {
   for (const TControl* c = this; c; c = c->parent_) {
     if (!c->popupMenu_) continue;
+    if (!c->popupMenu_->AutoPopup()) return;
     c->popupMenu_->SetPopupComponent(const_cast<TControl*>(c));
     c->popupMenu_->Popup(screenPos.X, screenPos.Y);
     return;

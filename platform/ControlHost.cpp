@@ -55,44 +55,70 @@ TKey KeyFromQt(int key) {
   if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<TKey>('0' + (key - Qt::Key_0));
   if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return static_cast<TKey>(VK_F1 + (key - Qt::Key_F1));
   switch (key) {
-    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Backspace:
+      return VK_BACK;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Backtab:
+      return VK_TAB;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Shift: return VK_SHIFT;
-    case Qt::Key_Control: return VK_CONTROL;
-    case Qt::Key_Alt: return VK_MENU;
-    case Qt::Key_Pause: return VK_PAUSE;
-    case Qt::Key_CapsLock: return VK_CAPITAL;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    case Qt::Key_Menu: return VK_APPS;
-    default: return 0;
+    case Qt::Key_Enter:
+      return VK_RETURN;
+    case Qt::Key_Shift:
+      return VK_SHIFT;
+    case Qt::Key_Control:
+      return VK_CONTROL;
+    case Qt::Key_Alt:
+      return VK_MENU;
+    case Qt::Key_Pause:
+      return VK_PAUSE;
+    case Qt::Key_CapsLock:
+      return VK_CAPITAL;
+    case Qt::Key_Escape:
+      return VK_ESCAPE;
+    case Qt::Key_Space:
+      return VK_SPACE;
+    case Qt::Key_PageUp:
+      return VK_PRIOR;
+    case Qt::Key_PageDown:
+      return VK_NEXT;
+    case Qt::Key_End:
+      return VK_END;
+    case Qt::Key_Home:
+      return VK_HOME;
+    case Qt::Key_Left:
+      return VK_LEFT;
+    case Qt::Key_Up:
+      return VK_UP;
+    case Qt::Key_Right:
+      return VK_RIGHT;
+    case Qt::Key_Down:
+      return VK_DOWN;
+    case Qt::Key_Insert:
+      return VK_INSERT;
+    case Qt::Key_Delete:
+      return VK_DELETE;
+    case Qt::Key_Menu:
+      return VK_APPS;
+    default:
+      return 0;
   }
 }
 
 // The dialog-code bit a key needs for the focused control to keep it.
 unsigned DialogMaskForKey(TKey key) {
   switch (key) {
-    case VK_TAB: return TWinControl::dcWantTab;
+    case VK_TAB:
+      return TWinControl::dcWantTab;
     case VK_LEFT:
     case VK_RIGHT:
     case VK_UP:
-    case VK_DOWN: return TWinControl::dcWantArrows;
+    case VK_DOWN:
+      return TWinControl::dcWantArrows;
     case VK_RETURN:
-    case VK_ESCAPE: return TWinControl::dcWantAllKeys;
-    default: return 0;
+    case VK_ESCAPE:
+      return TWinControl::dcWantAllKeys;
+    default:
+      return 0;
   }
 }
 
@@ -317,7 +343,8 @@ ControlHost::KeyOutcome ControlHost::HandleKeyPress(QKeyEvent* event, char32_t& 
   }
   const char32_t typed = text.toUcs4().value(0);
   char32_t ch = typed;
-  const bool alt = (event->modifiers() & Qt::AltModifier) && !(event->modifiers() & Qt::ControlModifier);
+  const bool alt =
+      (event->modifiers() & Qt::AltModifier) && !(event->modifiers() & Qt::ControlModifier);
   // Accelerators: Alt+letter always, plain letters when the control takes no characters.
   if (form && (alt || !(control->DialogCodes() & TWinControl::dcWantChars))) {
     bool handled = false;

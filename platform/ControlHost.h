@@ -86,6 +86,8 @@ struct TWinControl::Host {
   std::optional<TRegion> region;
   // While AnimateWindow runs: the visible part, intersected with the region.
   std::optional<TRect> animationClip;
+  // The mask the widget gets from region and animationClip (empty: none).
+  QRegion CurrentMask() const;
   void ApplyMask();
 };
 

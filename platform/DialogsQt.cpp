@@ -109,8 +109,7 @@ std::unique_ptr<QFileDialog> BuildFileDialog(const TFileDialogRequest& request) 
                                                             : QFileDialog::AnyFile);
   // The classic save dialog asks before overwriting only when told to.
   dialog->setOption(QFileDialog::DontConfirmOverwrite, !(request.options & ofOverwritePrompt));
-  if (request.options & ofForceShowHidden)
-    dialog->setFilter(dialog->filter() | QDir::Hidden);
+  if (request.options & ofForceShowHidden) dialog->setFilter(dialog->filter() | QDir::Hidden);
   if (!request.title.empty()) dialog->setWindowTitle(QtString(request.title));
   const QStringList filters = QtNameFilters(request.filter);
   if (!filters.isEmpty()) {

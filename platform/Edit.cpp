@@ -23,9 +23,8 @@ TEdit::TEdit(TComponent* owner) : TCustomControl(owner) {
   editor_->setContextMenuPolicy(Qt::NoContextMenu);
   host->setFocusProxy(editor_);
   host->ForwardInputFrom(editor_);
-  QObject::connect(editor_, &QLineEdit::textChanged, [this](const QString&) {
-    GuardedCall([this] { EditorTextChanged(); }, this);
-  });
+  QObject::connect(editor_, &QLineEdit::textChanged,
+                   [this](const QString&) { GuardedCall([this] { EditorTextChanged(); }, this); });
   QObject::connect(editor_, &QLineEdit::textEdited, [this](const QString&) { modified_ = true; });
   SetTabStop(true);
   SetColor(clWindow);

@@ -55,7 +55,7 @@ struct TFileDialogRequest {
   int filterIndex = 1;     // 1-based entry of filter shown first; updated to the one chosen
   std::string defaultExt;  // added to a typed name without extension ("txt", ".txt", "*.txt")
   std::string initialDir;
-  std::string fileName;    // shown first; on success the chosen file
+  std::string fileName;  // shown first; on success the chosen file
   TOpenOptions options = ofHideReadOnly | ofEnableSizing;
 };
 
@@ -172,10 +172,10 @@ class ISoundPlayer {
 
 // The program as the handler of document files: what the desktop's association records.
 struct TFileTypeAssociation {
-  std::string applicationId;    // "tarvik": names the desktop entry (tarvik.desktop)
-  std::string applicationName;  // shown by the desktop's "open with" lists
-  std::string executable;       // absolute path of the program
-  std::string icon;             // icon file or theme name; may be empty
+  std::string applicationId;            // "tarvik": names the desktop entry (tarvik.desktop)
+  std::string applicationName;          // shown by the desktop's "open with" lists
+  std::string executable;               // absolute path of the program
+  std::string icon;                     // icon file or theme name; may be empty
   std::vector<std::string> extensions;  // ".txt", ".rtf", ... (duplicates are harmless)
 };
 

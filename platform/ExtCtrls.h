@@ -29,7 +29,8 @@ class TStream;
 
 class TPicture {
  public:
-  TPicture();
+  // notify tells the control holding the picture about every change (before OnChange).
+  explicit TPicture(std::function<void()> notify = nullptr);
   ~TPicture();
   TPicture(const TPicture&) = delete;
   TPicture& operator=(const TPicture&) = delete;
@@ -55,6 +56,7 @@ class TPicture {
  private:
   void Changed();
 
+  std::function<void()> notify_;
   std::unique_ptr<TGraphic> graphic_;
 };
 
@@ -88,6 +90,7 @@ class TImage : public TGraphicControl {
   void PictureChanged();
 
   TPicture picture_;
+  bool adjusting_ = false;
   bool stretch_ = false;
   bool proportional_ = false;
   bool center_ = false;

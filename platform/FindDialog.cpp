@@ -1,7 +1,6 @@
 #include "platform/FindDialog.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -42,9 +41,10 @@ class QtFindWindow final : public QDialog, public IFindWindow {
     connect(text_, &QLineEdit::textChanged, this,
             [this](const QString& t) { findNext_->setEnabled(!t.isEmpty()); });
     connect(findNext_, &QPushButton::clicked, this, [this] {
-      if (OnFindNext) Guarded([this] { OnFindNext(FromQtString(text_->text()), CurrentOptions()); });
+      if (OnFindNext)
+        Guarded([this] { OnFindNext(FromQtString(text_->text()), CurrentOptions()); });
     });
-    connect(cancel_, &QPushButton::clicked, this, [this] { close(); });
+    connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });
   }
 
   void Show(const std::string& findText, TFindOptions options) override {
@@ -73,12 +73,12 @@ class QtFindWindow final : public QDialog, public IFindWindow {
   TPoint Position() const override { return {pos().x(), pos().y()}; }
 
  protected:
-  void closeEvent(QCloseEvent* event) override {
-    QDialog::closeEvent(event);
+  // "Отмена", Escape and the window's close button all end here (QDialog routes the close
+  // button through reject); closing from the program (Close) does not.
+  void reject() override {
+    QDialog::reject();
     if (OnClosed) Guarded([this] { OnClosed(); });
   }
-  // Escape closes the window as "Отмена" does.
-  void reject() override { close(); }
 
  private:
   TFindOptions CurrentOptions() const {

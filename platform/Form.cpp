@@ -125,8 +125,7 @@ void TCustomForm::BoundsChanged(bool moved, bool resized) {
 }
 
 void TCustomForm::CenterOnScreen() {
-  SetBounds((Screen->Width() - Width()) / 2, (Screen->Height() - Height()) / 2, Width(),
-            Height());
+  SetBounds((Screen->Width() - Width()) / 2, (Screen->Height() - Height()) / 2, Width(), Height());
 }
 
 TCanvas& TCustomForm::Canvas() {
@@ -223,8 +222,8 @@ void TCustomForm::Deactivate() {
 
 void TCustomForm::SetActiveControl(TWinControl* control) {
   if (control == activeControl_) return;
-  if (control && (control == this || GetParentForm(control) != this ||
-                  (!Loading() && !control->CanFocus())))
+  if (control &&
+      (control == this || GetParentForm(control) != this || (!Loading() && !control->CanFocus())))
     throw Exception("Cannot focus a disabled or invisible window");
   activeControl_ = control;
   ControlHost* widget = HostWidget(this);
@@ -271,8 +270,7 @@ void TCustomForm::SetModalResult(TModalResult result) {
 }
 
 TModalResult TCustomForm::ShowModal() {
-  if (Visible() || !Enabled() || modalLoop_)
-    throw Exception("Cannot make a visible window modal");
+  if (Visible() || !Enabled() || modalLoop_) throw Exception("Cannot make a visible window modal");
   Application->CancelHint();
   ReleaseCapture();
   ControlHost* widget = HostWidget(this);

@@ -41,28 +41,24 @@ void FillArrow(TCanvas& canvas, const TRect& r, TArrowDirection direction, TColo
 
 // Radio circle rows: O outer ring, I inner ring, w inside, . outside.
 constexpr std::array<const char*, RadioGlyphSize> kRadioShape = {
-    "....OOOO....", "..OOIIIIOO..", ".OIIwwwwIIO.", ".OIwwwwwwIO.",
-    "OIwwwwwwwwIO", "OIwwwwwwwwIO", "OIwwwwwwwwIO", "OIwwwwwwwwIO",
-    ".OIwwwwwwIO.", ".OIIwwwwIIO.", "..OOIIIIOO..", "....OOOO....",
+    "....OOOO....", "..OOIIIIOO..", ".OIIwwwwIIO.", ".OIwwwwwwIO.", "OIwwwwwwwwIO", "OIwwwwwwwwIO",
+    "OIwwwwwwwwIO", "OIwwwwwwwwIO", ".OIwwwwwwIO.", ".OIIwwwwIIO.", "..OOIIIIOO..", "....OOOO....",
 };
 
 constexpr std::array<const char*, 13> kCheckShape = {
-    ".............", ".............", ".............", "..........X..",
-    ".........XX..", "...X....XXX..", "...XX..XXX...", "...XXXXXX....",
-    "....XXXX.....", ".....XX......", ".............", ".............",
-    ".............",
+    ".............", ".............", ".............", ".........X...", "........XX...",
+    "...X...XXX...", "...XX.XXX....", "...XXXXX.....", "....XXX......", ".....X.......",
+    ".............", ".............", ".............",
 };
 constexpr std::array<const char*, 13> kBulletShape = {
-    ".............", ".............", ".............", ".............",
-    ".....XXXX....", "....XXXXXX...", "....XXXXXX...", "....XXXXXX...",
-    "....XXXXXX...", ".....XXXX....", ".............", ".............",
-    ".............",
+    ".............", ".............", ".............", ".............", ".....XXXX....",
+    "....XXXXXX...", "....XXXXXX...", "....XXXXXX...", "....XXXXXX...", ".....XXXX....",
+    ".............", ".............", ".............",
 };
 constexpr std::array<const char*, 13> kSubmenuArrowShape = {
-    ".............", ".............", ".............", ".....X.......",
-    ".....XX......", ".....XXX.....", ".....XXXX....", ".....XXX.....",
-    ".....XX......", ".....X.......", ".............", ".............",
-    ".............",
+    ".............", ".............", ".............", ".....X.......", ".....XX......",
+    ".....XXX.....", ".....XXXX....", ".....XXX.....", ".....XX......", ".....X.......",
+    ".............", ".............", ".............",
 };
 
 TBitmap MakeGlyph(const std::array<const char*, 13>& shape) {

@@ -3,14 +3,11 @@
 #include "platform/Canvas.h"
 #include "platform/ExtCtrls.h"
 
-TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
+TImage::TImage(TComponent* owner) : TGraphicControl(owner), picture_([this] { PictureChanged(); }) {
   SetBounds(0, 0, 105, 105);
-  picture_.OnChange = [this] { PictureChanged(); };
 }
 
-TImage::~TImage() {
-  picture_.OnChange = nullptr;
-}
+TImage::~TImage() = default;
 
 void TImage::SetStretch(bool value) {
   if (value == stretch_) return;
@@ -43,12 +40,13 @@ void TImage::SetAutoSize(bool value) {
 }
 
 void TImage::PictureChanged() {
+  if (adjusting_) return;
   if (TGraphic* graphic = picture_.Graphic()) {
     if (graphic->Transparent() != transparent_) {
-      // Setting the flag fires the picture's change again; the guard keeps it single.
-      auto handler = std::move(picture_.OnChange);
+      // Setting the flag may report a change of the picture again.
+      adjusting_ = true;
       graphic->SetTransparent(transparent_);
-      picture_.OnChange = std::move(handler);
+      adjusting_ = false;
     }
     if (autoSize_ && !picture_.Empty() && !Loading())
       SetBounds(Left(), Top(), picture_.Width(), picture_.Height());

@@ -134,8 +134,9 @@ class LayoutClass {
     using V = layout_detail::ArgOf<S>;
     static_assert(std::is_integral_v<V>, "Int needs an integer setter");
     return Value(name, [setter](T& self, const TLayoutValue& v, TLayoutBinder& b) {
-      std::invoke(setter, self,
-                  static_cast<V>(b.Integer(v, layout_detail::MinOf<V>(), layout_detail::MaxOf<V>())));
+      std::invoke(
+          setter, self,
+          static_cast<V>(b.Integer(v, layout_detail::MinOf<V>(), layout_detail::MaxOf<V>())));
     });
   }
 
@@ -187,9 +188,9 @@ class LayoutClass {
                                                           TLayoutBinder& b) {
       if constexpr (std::is_integral_v<E>) {
         if (v.kind == TLayoutValue::vkInteger) {
-          std::invoke(setter, self,
-                      static_cast<V>(b.Integer(v, layout_detail::MinOf<E>(),
-                                               layout_detail::MaxOf<E>())));
+          std::invoke(
+              setter, self,
+              static_cast<V>(b.Integer(v, layout_detail::MinOf<E>(), layout_detail::MaxOf<E>())));
           return;
         }
       }
@@ -202,21 +203,21 @@ class LayoutClass {
   LayoutClass& Set(const std::string& name, TLayoutEnum<M> bits, S setter) {
     using V = layout_detail::ArgOf<S>;
     static_assert(std::is_integral_v<V>, "Set needs a setter taking a bit mask");
-    return Value(name, [bits = std::move(bits), setter](T& self, const TLayoutValue& v,
-                                                        TLayoutBinder& b) {
-      if (v.kind != TLayoutValue::vkSet)
-        b.FailValue(v, std::string("a set such as [a, b] is expected, not ") +
-                           LayoutValueKindName(v.kind));
-      V mask = 0;
-      for (const std::string& member : v.names) {
-        const M* bit = layout_detail::FindName(bits, member);
-        if (!bit)
-          b.FailValue(v, "unknown set member \"" + member + "\" (expected " +
-                             layout_detail::NameList(bits) + ")");
-        mask = static_cast<V>(mask | static_cast<V>(*bit));
-      }
-      std::invoke(setter, self, mask);
-    });
+    return Value(
+        name, [bits = std::move(bits), setter](T& self, const TLayoutValue& v, TLayoutBinder& b) {
+          if (v.kind != TLayoutValue::vkSet)
+            b.FailValue(v, std::string("a set such as [a, b] is expected, not ") +
+                               LayoutValueKindName(v.kind));
+          V mask = 0;
+          for (const std::string& member : v.names) {
+            const M* bit = layout_detail::FindName(bits, member);
+            if (!bit)
+              b.FailValue(v, "unknown set member \"" + member + "\" (expected " +
+                                 layout_detail::NameList(bits) + ")");
+            mask = static_cast<V>(mask | static_cast<V>(*bit));
+          }
+          std::invoke(setter, self, mask);
+        });
   }
 
   // Raw bytes written in braces.

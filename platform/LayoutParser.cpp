@@ -180,15 +180,15 @@ class Lexer {
       magnitude = DecimalValue(text_.substr(digits, pos_ - digits));
     }
     if (pos_ < text_.size() && IsIdentChar(text_[pos_]))
-      Fail(line_, "\"" + std::string(text_.substr(start, pos_ + 1 - start)) +
-                      "\" is not a valid number");
-    const std::uint64_t limit =
-        negative ? std::uint64_t(std::numeric_limits<std::int64_t>::max()) + 1
-                 : std::uint64_t(std::numeric_limits<std::int64_t>::max());
+      Fail(line_,
+           "\"" + std::string(text_.substr(start, pos_ + 1 - start)) + "\" is not a valid number");
+    const std::uint64_t limit = negative
+                                    ? std::uint64_t(std::numeric_limits<std::int64_t>::max()) + 1
+                                    : std::uint64_t(std::numeric_limits<std::int64_t>::max());
     if (magnitude > limit) Fail(line_, "number out of range");
     t.kind = Token::tkInteger;
-    t.integer = negative ? static_cast<std::int64_t>(0 - magnitude)
-                         : static_cast<std::int64_t>(magnitude);
+    t.integer =
+        negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
     return t;
   }
 
@@ -218,7 +218,8 @@ class Lexer {
   Token ScanFloat(Token& t, std::size_t start) {
     if (text_[pos_] == '.') {
       ++pos_;
-      if (pos_ >= text_.size() || !IsDigit(text_[pos_])) Fail(line_, "digits are expected after \".\"");
+      if (pos_ >= text_.size() || !IsDigit(text_[pos_]))
+        Fail(line_, "digits are expected after \".\"");
       while (pos_ < text_.size() && IsDigit(text_[pos_])) ++pos_;
     }
     if (pos_ < text_.size() && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
@@ -228,8 +229,8 @@ class Lexer {
       while (pos_ < text_.size() && IsDigit(text_[pos_])) ++pos_;
     }
     if (pos_ < text_.size() && IsIdentChar(text_[pos_]))
-      Fail(line_, "\"" + std::string(text_.substr(start, pos_ + 1 - start)) +
-                      "\" is not a valid number");
+      Fail(line_,
+           "\"" + std::string(text_.substr(start, pos_ + 1 - start)) + "\" is not a valid number");
     const std::string_view s = text_.substr(start, pos_ - start);
     double value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
@@ -479,8 +480,8 @@ class Parser {
         Token p = lex_.Next();
         if (IsKeyword(p, "end")) break;
         if (p.kind != Token::tkIdent)
-          lex_.Fail(p.line, "expected a property or \"end\" in a collection item, found " +
-                                Describe(p));
+          lex_.Fail(p.line,
+                    "expected a property or \"end\" in a collection item, found " + Describe(p));
         item.properties.push_back(ParseProperty(std::move(p), depth));
       }
       value.collection.push_back(std::move(item));

@@ -49,8 +49,8 @@ class Reader final : public TLayoutBinder {
   std::int64_t Integer(const TLayoutValue& value, std::int64_t min, std::int64_t max) override {
     Expect(value, TLayoutValue::vkInteger);
     if (value.integer < min || value.integer > max)
-      FailValue(value, std::to_string(value.integer) + " is out of range (" +
-                           std::to_string(min) + " to " + std::to_string(max) + ")");
+      FailValue(value, std::to_string(value.integer) + " is out of range (" + std::to_string(min) +
+                           " to " + std::to_string(max) + ")");
     return value.integer;
   }
 
@@ -96,7 +96,8 @@ class Reader final : public TLayoutBinder {
     if (value.kind != TLayoutValue::vkIdent)
       FailValue(value, std::string("a colour is expected, not ") + LayoutValueKindName(value.kind));
     TColor color = 0;
-    if (!value.text.starts_with("cl") || !IdentToColor(value.text, color))
+    if (value.text.size() < 3 || !SameTextAscii(value.text.substr(0, 2), "cl") ||
+        !IdentToColor(value.text, color))
       FailValue(value, "unknown colour \"" + value.text + "\"");
     return color;
   }
@@ -211,16 +212,17 @@ class Reader final : public TLayoutBinder {
       const auto head = registry_.FindProperty(cls, self, path.substr(0, dot));
       if (head.entry && head.entry->kind == TLayoutPropertyInfo::pkObject) {
         const TLayoutClassInfo* sub = registry_.Find(head.entry->subType);
-        if (!sub) Fail(line, Subject() + ": the class of \"" +
-                                 std::string(path.substr(0, dot)) + "\" is not registered");
+        if (!sub)
+          Fail(line, Subject() + ": the class of \"" + std::string(path.substr(0, dot)) +
+                         "\" is not registered");
         head.entry->access(head.self, [&](void* subSelf) {
           ApplyProperty(*sub, subSelf, path.substr(dot + 1), value, line);
         });
         return;
       }
     }
-    Fail(line, "unknown property \"" + propertyPath_ + "\" of " + className_ + " \"" +
-                   objectName_ + "\"");
+    Fail(line, "unknown property \"" + propertyPath_ + "\" of " + className_ + " \"" + objectName_ +
+                   "\"");
   }
 
   void ApplyFound(const TLayoutPropertyInfo& entry, void* self, const TLayoutValue& value,
@@ -325,15 +327,14 @@ class Reader final : public TLayoutBinder {
     for (const Fixup& fixup : fixups_) {
       TComponent* target = nullptr;
       if (!SameTextAscii(fixup.target, "nil")) {
-        target = SameTextAscii(fixup.target, root_.Name()) ? &root_
-                                                           : root_.FindComponent(fixup.target);
+        target =
+            SameTextAscii(fixup.target, root_.Name()) ? &root_ : root_.FindComponent(fixup.target);
         if (!target)
           Fail(fixup.line,
                fixup.subject + ": there is no component named \"" + fixup.target + "\"");
         if (!fixup.fits(target))
           Fail(fixup.line, fixup.subject + ": \"" + fixup.target + "\" is a " +
-                               target->ClassName() + ", not a " +
-                               registry_.NameOf(fixup.expected));
+                               target->ClassName() + ", not a " + registry_.NameOf(fixup.expected));
       }
       targets.push_back(target);
     }
@@ -361,8 +362,8 @@ class Reader final : public TLayoutBinder {
 std::string ReadAll(const QString& path, const std::string& displayName) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    throw EInvalidLayout("Layout \"" + displayName + "\" cannot be opened: " +
-                         file.errorString().toStdString());
+    throw EInvalidLayout("Layout \"" + displayName +
+                         "\" cannot be opened: " + file.errorString().toStdString());
   if (file.size() > kMaxLayoutFileSize)
     throw EInvalidLayout("Layout \"" + displayName + "\" is too large");
   const QByteArray bytes = file.read(kMaxLayoutFileSize + 1);
@@ -403,6 +404,13 @@ void ReadLayoutResource(TComponent& root, const std::string& name) {
   ReadLayoutText(root, LayoutResourceText(name), name);
 }
 
+bool ReadOwnLayout(TComponent& window) {
+  const std::string name = window.ClassName();
+  if (!QFile::exists(ResourcePath(name))) return false;
+  ReadLayoutResource(window, name);
+  return true;
+}
+
 std::vector<std::string> LayoutResourceNames() {
   std::vector<std::string> names;
   const QDir dir(":/layouts");
@@ -416,9 +424,9 @@ std::unique_ptr<TComponent> CreateFromLayout(const TLayoutObject& layout,
   RegisterPlatformLayoutClasses();
   const TLayoutClassInfo* cls = LayoutRegistry().Find(layout.className);
   if (!cls || !cls->create)
-    throw EInvalidLayout(LayoutErrorMessage(layoutName, layout.line,
-                                            "class \"" + layout.className +
-                                                "\" is not a registered window class"));
+    throw EInvalidLayout(
+        LayoutErrorMessage(layoutName, layout.line,
+                           "class \"" + layout.className + "\" is not a registered window class"));
   std::unique_ptr<TComponent> root(cls->create(nullptr));
   ReadLayout(*root, layout, layoutName);
   return root;

@@ -25,7 +25,12 @@ void ReadLayoutText(TComponent& root, std::string_view text, const std::string& 
 void ReadLayoutFile(TComponent& root, const std::string& path);
 
 // Layouts shipped with the program are resources ":/layouts/NAME.layout" (resources/layouts).
+// A window's layout is named after its class: TForm1.layout.
 void ReadLayoutResource(TComponent& root, const std::string& name);
+// Reads the layout named after the window's class; false (and nothing read) when there is none.
+// A window class does not read its layout in its constructor: whoever creates the window calls
+// this after construction and before OnCreate, so that handlers find the controls in place.
+bool ReadOwnLayout(TComponent& window);
 std::string LayoutResourceText(const std::string& name);
 // The names (without ".layout") of every shipped layout, sorted.
 std::vector<std::string> LayoutResourceNames();

@@ -31,7 +31,8 @@ Columns ColumnWidths(const TMenuItem& item, const TCanvas& canvas) {
     if (!entry.Visible() || entry.IsLine()) return;
     columns.caption = std::max(columns.caption, canvas.TextWidth(StripHotkey(entry.Caption())));
     if (entry.ShortCut() != scNone)
-      columns.shortcut = std::max(columns.shortcut, canvas.TextWidth(ShortCutToText(entry.ShortCut())));
+      columns.shortcut =
+          std::max(columns.shortcut, canvas.TextWidth(ShortCutToText(entry.ShortCut())));
   };
   if (const TMenuItem* parent = item.Parent())
     for (int i = 0; i < parent->Count(); ++i) measure(*parent->Items(i));
@@ -83,8 +84,8 @@ void TMenu::StandardDrawItem(TMenuItem& item, TCanvas& canvas, const TRect& rect
     canvas.LineTo(rect.Right, y);
     return;
   }
-  const TColor text = disabled ? (selected ? clGrayText : clBtnShadow)
-                               : (selected ? clHighlightText : clMenuText);
+  const TColor text =
+      disabled ? (selected ? clGrayText : clBtnShadow) : (selected ? clHighlightText : clMenuText);
   // Disabled items look engraved, except on the highlight bar where the emboss would glare.
   const bool emboss = disabled && !selected;
   const int check = GetSystemMetrics(SM_CXMENUCHECK);

@@ -142,8 +142,8 @@ void MenuWindow::DrawEntry(TCanvas& canvas, int index) {
   canvas.ResetClip();
   const int size = GetSystemMetrics(SM_CXMENUCHECK);
   const TColor color = item.Enabled() ? canvas.Font().Color() : clGrayText;
-  DrawMenuGlyph(canvas, rect.Right - size - 2, (rect.Top + rect.Bottom - size) / 2,
-                mgSubmenuArrow, color);
+  DrawMenuGlyph(canvas, rect.Right - size - 2, (rect.Top + rect.Bottom - size) / 2, mgSubmenuArrow,
+                color);
 }
 
 void MenuWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -273,6 +273,12 @@ TRect MenuSession::ItemScreenRect(const TMenuItem* item) const {
   return {};
 }
 
+bool MenuSession::WindowFace(int level, TBitmap& face) const {
+  if (done_ || level < 0 || level >= static_cast<int>(windows_.size())) return false;
+  face.Assign(windows_[static_cast<std::size_t>(level)]->Face());
+  return true;
+}
+
 void MenuSession::ApplyCursor(TCursor cursor) {
   for (const auto& window : windows_) window->ApplyCursor(cursor);
 }
@@ -322,8 +328,9 @@ void MenuSession::MousePress(TPoint global, Qt::MouseButton) {
   if (item->IsLine()) return;
   window->SetHot(index);
   if (MenuItemHasSubmenu(*item) && item->Enabled()) {
-    const bool open = window->Level() + 1 < static_cast<int>(windows_.size()) &&
-                      &windows_[static_cast<std::size_t>(window->Level() + 1)]->ParentItem() == item;
+    const bool open =
+        window->Level() + 1 < static_cast<int>(windows_.size()) &&
+        &windows_[static_cast<std::size_t>(window->Level() + 1)]->ParentItem() == item;
     if (!open) OpenSubmenu(*window, index, false);
   }
 }
@@ -390,9 +397,7 @@ void MenuSession::Key(MenuWindow&, int key, const QString& text, Qt::KeyboardMod
   bool execute = false;
   int target = -1;
   const int hotInParent = hotItem ? parent.IndexOf(hotItem) : -1;
-  GuardedCall([&] {
-    target = MenuDispatch::MenuChar(menu_, parent, ch, hotInParent, execute);
-  });
+  GuardedCall([&] { target = MenuDispatch::MenuChar(menu_, parent, ch, hotInParent, execute); });
   if (target < 0 || target >= parent.Count()) return;
   TMenuItem* item = parent.Items(target);
   const int index = window.IndexOf(item);

@@ -93,6 +93,8 @@ class MenuSession {
   // Measures and paints the open windows again.
   void Refresh();
   TRect ItemScreenRect(const TMenuItem* item) const;
+  // A copy of the face of the window of that level; false when it is not open.
+  bool WindowFace(int level, TBitmap& face) const;
   void ApplyCursor(TCursor cursor);
 
   // Input, routed here by every window (all of them see the events while the grab lasts).

@@ -23,10 +23,22 @@ struct KeyName {
   const char* name;
 };
 constexpr std::array<KeyName, 17> kKeyNames = {{
-    {VK_BACK, "BkSp"},  {VK_TAB, "Tab"},     {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"},
-    {VK_SPACE, "Space"}, {VK_PRIOR, "PgUp"},  {VK_NEXT, "PgDn"},    {VK_END, "End"},
-    {VK_HOME, "Home"},  {VK_LEFT, "Left"},   {VK_UP, "Up"},        {VK_RIGHT, "Right"},
-    {VK_DOWN, "Down"},  {VK_INSERT, "Ins"},  {VK_DELETE, "Del"},   {VK_PAUSE, "Pause"},
+    {VK_BACK, "BkSp"},
+    {VK_TAB, "Tab"},
+    {VK_RETURN, "Enter"},
+    {VK_ESCAPE, "Esc"},
+    {VK_SPACE, "Space"},
+    {VK_PRIOR, "PgUp"},
+    {VK_NEXT, "PgDn"},
+    {VK_END, "End"},
+    {VK_HOME, "Home"},
+    {VK_LEFT, "Left"},
+    {VK_UP, "Up"},
+    {VK_RIGHT, "Right"},
+    {VK_DOWN, "Down"},
+    {VK_INSERT, "Ins"},
+    {VK_DELETE, "Del"},
+    {VK_PAUSE, "Pause"},
     {VK_APPS, "Menu"},
 }};
 
@@ -336,8 +348,7 @@ void TMenu::ItemDestroying(TMenuItem* item) {
 
 // --- Dispatch to the protected hooks
 
-void MenuDispatch::Measure(TMenu& menu, TMenuItem& item, TCanvas& canvas, int& width,
-                           int& height) {
+void MenuDispatch::Measure(TMenu& menu, TMenuItem& item, TCanvas& canvas, int& width, int& height) {
   TMenu::StandardMeasureItem(item, canvas, width, height);
   if (menu.OwnerDraw()) menu.MeasureItem(item, canvas, width, height);
 }
@@ -354,8 +365,7 @@ void MenuDispatch::Select(TMenu& menu, TMenuItem* item, bool highlighted) {
   menu.MenuSelect(item, highlighted);
 }
 
-int MenuDispatch::MenuChar(TMenu& menu, TMenuItem& parent, char32_t key, int hot,
-                           bool& execute) {
+int MenuDispatch::MenuChar(TMenu& menu, TMenuItem& parent, char32_t key, int hot, bool& execute) {
   return menu.MenuChar(parent, key, hot, execute);
 }
 

@@ -230,14 +230,17 @@ class TPopupMenu : public TMenu {
   // tbRightButton: both buttons choose items; tbLeftButton: only the left one.
   TTrackButton TrackButton() const { return trackButton_; }
   void SetTrackButton(TTrackButton value) { trackButton_ = value; }
-  // Kept for layouts: controls open their PopupMenu on a right click either way.
-  bool AutoPopup() const { return autoPopup_; }
+  // Whether a right click on a control whose PopupMenu this is opens the menu.
+  bool AutoPopup() const override { return autoPopup_; }
   void SetAutoPopup(bool value) { autoPopup_ = value; }
 
   // While the menu is open: the screen rectangle of a visible item in an open menu window
   // (the classic GetMenuItemRect), else an empty rectangle.
   TRect GetMenuItemRect(const TMenuItem* item) const;
   bool IsOpen() const;
+  // While the menu is open: a copy of what the window of menu level `level` shows (0: the
+  // first-level items, 1: the open sub-menu ...); false when that level is not open.
+  bool GetMenuFace(TBitmap& face, int level = 0) const;
   // Closes the open menu without running an item.
   void CloseMenu();
   // The popup menu that is open now, or nullptr.

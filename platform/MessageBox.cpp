@@ -50,8 +50,7 @@ int MessageBox(const std::string& text, const std::string& caption, unsigned fla
   request.icon = IconOfFlags(flags);
   request.buttons = ButtonsOfFlags(flags);
   const std::size_t defaultIndex = (flags >> 8) & 0xF;
-  request.defaultButton =
-      request.buttons[defaultIndex < request.buttons.size() ? defaultIndex : 0];
+  request.defaultButton = request.buttons[defaultIndex < request.buttons.size() ? defaultIndex : 0];
   return TEnvironment::MessageBoxes().ShowMessageBox(request);
 }
 
@@ -60,9 +59,10 @@ int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons butt
                                           "Подтверждение"};
   static const TMessageIcon kIcons[] = {miWarning, miError, miInformation, miQuestion, miNone};
   static const std::pair<TMsgDlgBtn, int> kOrder[] = {
-      {mbYes, mrYes},       {mbNo, mrNo},           {mbOK, mrOk},      {mbCancel, mrCancel},
-      {mbAbort, mrAbort},   {mbRetry, mrRetry},     {mbIgnore, mrIgnore}, {mbAll, mrAll},
-      {mbNoToAll, mrNoToAll}, {mbYesToAll, mrYesToAll}};
+      {mbYes, mrYes},          {mbNo, mrNo},       {mbOK, mrOk},
+      {mbCancel, mrCancel},    {mbAbort, mrAbort}, {mbRetry, mrRetry},
+      {mbIgnore, mrIgnore},    {mbAll, mrAll},     {mbNoToAll, mrNoToAll},
+      {mbYesToAll, mrYesToAll}};
   TMessageBoxRequest request;
   request.caption = type == mtCustom ? ApplicationTitle() : kCaptions[type];
   request.text = message;

@@ -5,7 +5,7 @@
 
 #include <QFileInfo>
 
-TPicture::TPicture() = default;
+TPicture::TPicture(std::function<void()> notify) : notify_(std::move(notify)) {}
 TPicture::~TPicture() = default;
 
 void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic) {
@@ -50,5 +50,6 @@ void TPicture::LoadFromStoredData(const std::vector<std::uint8_t>& data) {
 }
 
 void TPicture::Changed() {
+  if (notify_) notify_();
   if (OnChange) OnChange();
 }

@@ -48,6 +48,10 @@ TRect TPopupMenu::GetMenuItemRect(const TMenuItem* item) const {
   return session_ ? session_->ItemScreenRect(item) : TRect{};
 }
 
+bool TPopupMenu::GetMenuFace(TBitmap& face, int level) const {
+  return session_ && session_->WindowFace(level, face);
+}
+
 bool TPopupMenu::IsOpen() const {
   return session_ != nullptr;
 }

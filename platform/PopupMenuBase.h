@@ -12,6 +12,8 @@ class TPopupMenuBase : public TComponent {
 
   // Opens the menu with its top-left corner (or its alignment point) at screen point (x, y).
   virtual void Popup(int x, int y) = 0;
+  // False: a right click on the control does not open the menu (code may still call Popup).
+  virtual bool AutoPopup() const { return true; }
 
   // The control that was right-clicked to open the menu (the classic PopupComponent).
   TControl* PopupComponent() const { return popupComponent_; }

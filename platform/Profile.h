@@ -54,8 +54,7 @@ class TIniFile {
 int IniStrToIntDef(const std::string& text, int defaultValue);
 
 // Replaces a file's content atomically; false with the reason in error when it cannot.
-bool WriteFileAtomically(const std::string& fileName, const std::string& bytes,
-                         std::string* error);
+bool WriteFileAtomically(const std::string& fileName, const std::string& bytes, std::string* error);
 // Reads a whole file of at most maxBytes; false when it is missing, unreadable or larger.
 bool ReadSmallFile(const std::string& fileName, std::size_t maxBytes, std::string& bytes,
                    std::string* error);

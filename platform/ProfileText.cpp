@@ -73,12 +73,16 @@ TIniText::TIniText(std::string_view bytes, std::string_view lineBreak) : lineBre
   const std::size_t firstBreak = bytes.find('\n');
   if (firstBreak != std::string_view::npos)
     lineBreak_ = (firstBreak > 0 && bytes[firstBreak - 1] == '\r') ? "\r\n" : "\n";
+  // A carriage return ends a line only where the file's lines end in CRLF (and on a last line
+  // without a line break); elsewhere it is content and is written back as it was.
+  const bool crlf = lineBreak_ == "\r\n";
   std::size_t start = 0;
   while (start < bytes.size()) {
     std::size_t end = bytes.find('\n', start);
-    if (end == std::string_view::npos) end = bytes.size();
+    const bool unterminated = end == std::string_view::npos;
+    if (unterminated) end = bytes.size();
     std::string_view line = bytes.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if ((crlf || unterminated) && !line.empty() && line.back() == '\r') line.remove_suffix(1);
     lines_.emplace_back(line);
     start = end + 1;
   }

@@ -14,7 +14,8 @@ constexpr int kTextGap = 4;
 }  // namespace
 
 TRadioGroup::TRadioGroup(TComponent* owner) : TCustomControl(owner) {
-  SetControlStyle((ControlStyle() | csOpaque) & ~csDoubleClicks);
+  // OnClick means "the checked button changed", not every click on the group.
+  SetControlStyle((ControlStyle() | csOpaque) & ~(csDoubleClicks | csClickEvents));
   SetTabStop(true);
   SetBounds(0, 0, 185, 105);
 }

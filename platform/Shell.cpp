@@ -75,15 +75,16 @@ std::vector<std::string> NormalizedExtensions(const std::vector<std::string>& ex
 }
 
 struct MimeChoice {
-  std::vector<std::string> types;          // every MIME type the program opens
-  std::vector<std::string> unknownGlobs;   // "*.diz": extensions without a known type
+  std::vector<std::string> types;         // every MIME type the program opens
+  std::vector<std::string> unknownGlobs;  // "*.diz": extensions without a known type
 };
 
 MimeChoice ChooseMimeTypes(const TFileTypeAssociation& a, const std::string& ownType) {
   MimeChoice choice;
   const QMimeDatabase db;
   for (const std::string& ext : NormalizedExtensions(a.extensions)) {
-    const QMimeType type = db.mimeTypeForFile(QtString("file." + ext), QMimeDatabase::MatchExtension);
+    const QMimeType type =
+        db.mimeTypeForFile(QtString("file." + ext), QMimeDatabase::MatchExtension);
     std::string name = type.isValid() && !type.isDefault() ? FromQtString(type.name()) : ownType;
     if (name == ownType) choice.unknownGlobs.push_back("*." + ext);
     if (std::find(choice.types.begin(), choice.types.end(), name) == choice.types.end())
@@ -97,8 +98,12 @@ std::string MimePackage(const TFileTypeAssociation& a, const std::string& ownTyp
   std::string xml =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-      "  <mime-type type=\"" + XmlEscaped(ownType) + "\">\n"
-      "    <comment>" + XmlEscaped(OneLine(a.applicationName)) + "</comment>\n"
+      "  <mime-type type=\"" +
+      XmlEscaped(ownType) +
+      "\">\n"
+      "    <comment>" +
+      XmlEscaped(OneLine(a.applicationName)) +
+      "</comment>\n"
       "    <sub-class-of type=\"text/plain\"/>\n";
   for (const std::string& glob : globs) xml += "    <glob pattern=\"" + XmlEscaped(glob) + "\"/>\n";
   xml += "  </mime-type>\n</mime-info>\n";
@@ -106,9 +111,9 @@ std::string MimePackage(const TFileTypeAssociation& a, const std::string& ownTyp
 }
 
 std::string DesktopEntry(const TFileTypeAssociation& a, const std::vector<std::string>& types) {
-  std::string entry = "[Desktop Entry]\nType=Application\nVersion=1.0\nName=" +
-                      OneLine(a.applicationName) + "\nExec=" + DesktopExecLine(a.executable) +
-                      "\n";
+  std::string entry =
+      "[Desktop Entry]\nType=Application\nVersion=1.0\nName=" + OneLine(a.applicationName) +
+      "\nExec=" + DesktopExecLine(a.executable) + "\n";
   if (!a.icon.empty()) entry += "Icon=" + OneLine(a.icon) + "\n";
   entry += "Terminal=false\nCategories=Utility;TextEditor;\nMimeType=";
   for (const std::string& t : types) entry += t + ";";
@@ -173,8 +178,7 @@ class QtShell final : public IShell {
   bool OpenUrl(const std::string& url) override {
     const QUrl u(QtString(url), QUrl::StrictMode);
     const QString scheme = u.scheme().toLower();
-    if (!u.isValid() || (scheme != "http" && scheme != "https" && scheme != "mailto"))
-      return false;
+    if (!u.isValid() || (scheme != "http" && scheme != "https" && scheme != "mailto")) return false;
     return QDesktopServices::openUrl(u);
   }
 
@@ -214,8 +218,8 @@ std::string DesktopExecLine(const std::string& executable) {
   return line + " %f";
 }
 
-void WriteFileTypeAssociation(const TFileTypeAssociation& association,
-                              const std::string& dataHome, const std::string& configHome) {
+void WriteFileTypeAssociation(const TFileTypeAssociation& association, const std::string& dataHome,
+                              const std::string& configHome) {
   if (association.applicationId.empty() || association.executable.empty() || dataHome.empty() ||
       configHome.empty() || !IsPlainName(association.applicationId))
     FailAssociation();

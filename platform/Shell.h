@@ -28,7 +28,7 @@ std::string ExecutableFolder();
 // The absolute path of program in the PATH folders (absolute folders only), or "".
 std::string FindProgramOnPath(const std::string& program);
 // Writes the association under the given data and config folders.
-void WriteFileTypeAssociation(const TFileTypeAssociation& association,
-                              const std::string& dataHome, const std::string& configHome);
+void WriteFileTypeAssociation(const TFileTypeAssociation& association, const std::string& dataHome,
+                              const std::string& configHome);
 // The Exec value of a desktop entry that starts executable with one file.
 std::string DesktopExecLine(const std::string& executable);

@@ -58,7 +58,8 @@ int TStatusPanel::Index() const {
 // --- TStatusPanels
 
 TStatusPanel& TStatusPanels::Items(int index) const {
-  if (index < 0 || index >= Count()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+  if (index < 0 || index >= Count())
+    throw Exception("List index out of bounds (" + std::to_string(index) + ")");
   return *panels_[static_cast<std::size_t>(index)];
 }
 
@@ -93,13 +94,14 @@ TStatusBar::TStatusBar(TComponent* owner) : TCustomControl(owner), panels_(*this
   SetParentFont(false);
   SetBounds(0, 0, 200, 19);
   SetAlign(alBottom);
-  hintListener_ = Application->AddHintListener([this](const std::string& hint) {
+  hintSource_ = Application;
+  hintListener_ = hintSource_->AddHintListener([this](const std::string& hint) {
     if (autoHint_) ShowAutoHint(hint);
   });
 }
 
 TStatusBar::~TStatusBar() {
-  if (Application) Application->RemoveHintListener(hintListener_);
+  hintSource_->RemoveHintListener(hintListener_);
 }
 
 void TStatusBar::SetSimplePanel(bool value) {
@@ -199,8 +201,7 @@ void TStatusBar::Paint() {
       if (panel.Style() == psOwnerDraw && OnDrawPanel) {
         TRect inside = rect;
         if (panel.Bevel() != pbNone) {
-          canvas.DrawEdge(inside,
-                          panel.Bevel() == pbLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER,
+          canvas.DrawEdge(inside, panel.Bevel() == pbLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER,
                           BF_RECT | BF_ADJUST);
         }
         OnDrawPanel(this, &panel, inside);

@@ -6,13 +6,13 @@
 #include "platform/Font.h"
 
 enum : int {
-  SM_CXVSCROLL = 2,     // width of a vertical scroll bar (and a combo box's drop-down button)
-  SM_CYHSCROLL = 3,     // height of a horizontal scroll bar
-  SM_CXBORDER = 5,      // thin window border
+  SM_CXVSCROLL = 2,  // width of a vertical scroll bar (and a combo box's drop-down button)
+  SM_CYHSCROLL = 3,  // height of a horizontal scroll bar
+  SM_CXBORDER = 5,   // thin window border
   SM_CYBORDER = 6,
-  SM_CYVTHUMB = 9,      // height of a scroll bar's arrow button
-  SM_CYMENU = 15,       // height of a menu bar line
-  SM_CXEDGE = 45,       // 3-D edge
+  SM_CYVTHUMB = 9,  // height of a scroll bar's arrow button
+  SM_CYMENU = 15,   // height of a menu bar line
+  SM_CXEDGE = 45,   // 3-D edge
   SM_CYEDGE = 46,
   SM_CXMENUCHECK = 71,  // menu check mark
   SM_CYMENUCHECK = 72,

@@ -1,10 +1,10 @@
 #include "platform/TestInput.h"
 
 #include <QApplication>
-#include <cctype>
 #include <QKeyEvent>
 #include <QThread>
 #include <QWindow>
+#include <cctype>
 
 #include "platform/ControlHost.h"
 #include "platform/QtBridge.h"
@@ -13,8 +13,7 @@
 // mouse event takes (mouse grab, enter and leave, double-click detection).
 Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
                                       Qt::MouseButtons state, Qt::MouseButton button,
-                                      QEvent::Type type, Qt::KeyboardModifiers mods,
-                                      int timestamp);
+                                      QEvent::Type type, Qt::KeyboardModifiers mods, int timestamp);
 
 namespace TestInput {
 namespace {
@@ -26,9 +25,12 @@ constexpr int kApart = 1000;
 
 Qt::MouseButton QtButton(TMouseButton button) {
   switch (button) {
-    case mbRight: return Qt::RightButton;
-    case mbMiddle: return Qt::MiddleButton;
-    default: return Qt::LeftButton;
+    case mbRight:
+      return Qt::RightButton;
+    case mbMiddle:
+      return Qt::MiddleButton;
+    default:
+      return Qt::LeftButton;
   }
 }
 
@@ -71,6 +73,9 @@ void SendMouse(TControl* control, TPoint pos, QEvent::Type type, Qt::MouseButton
 }
 
 QWidget* FocusTarget(TWinControl* window) {
+  // While a popup (a menu, a drop-down list) is open it takes the keys, as with real input.
+  if (QWidget* popup = QApplication::activePopupWidget())
+    return popup->focusWidget() ? popup->focusWidget() : popup;
   QWidget* top = HostWidget(window);
   if (!top) return nullptr;
   top = top->window();
@@ -83,25 +88,44 @@ int QtKey(TKey key) {
   if (key >= '0' && key <= '9') return Qt::Key_0 + (key - '0');
   if (key >= VK_F1 && key < VK_F1 + 24) return Qt::Key_F1 + (key - VK_F1);
   switch (key) {
-    case VK_BACK: return Qt::Key_Backspace;
-    case VK_TAB: return Qt::Key_Tab;
-    case VK_RETURN: return Qt::Key_Return;
-    case VK_SHIFT: return Qt::Key_Shift;
-    case VK_CONTROL: return Qt::Key_Control;
-    case VK_MENU: return Qt::Key_Alt;
-    case VK_ESCAPE: return Qt::Key_Escape;
-    case VK_SPACE: return Qt::Key_Space;
-    case VK_PRIOR: return Qt::Key_PageUp;
-    case VK_NEXT: return Qt::Key_PageDown;
-    case VK_END: return Qt::Key_End;
-    case VK_HOME: return Qt::Key_Home;
-    case VK_LEFT: return Qt::Key_Left;
-    case VK_UP: return Qt::Key_Up;
-    case VK_RIGHT: return Qt::Key_Right;
-    case VK_DOWN: return Qt::Key_Down;
-    case VK_INSERT: return Qt::Key_Insert;
-    case VK_DELETE: return Qt::Key_Delete;
-    default: return 0;
+    case VK_BACK:
+      return Qt::Key_Backspace;
+    case VK_TAB:
+      return Qt::Key_Tab;
+    case VK_RETURN:
+      return Qt::Key_Return;
+    case VK_SHIFT:
+      return Qt::Key_Shift;
+    case VK_CONTROL:
+      return Qt::Key_Control;
+    case VK_MENU:
+      return Qt::Key_Alt;
+    case VK_ESCAPE:
+      return Qt::Key_Escape;
+    case VK_SPACE:
+      return Qt::Key_Space;
+    case VK_PRIOR:
+      return Qt::Key_PageUp;
+    case VK_NEXT:
+      return Qt::Key_PageDown;
+    case VK_END:
+      return Qt::Key_End;
+    case VK_HOME:
+      return Qt::Key_Home;
+    case VK_LEFT:
+      return Qt::Key_Left;
+    case VK_UP:
+      return Qt::Key_Up;
+    case VK_RIGHT:
+      return Qt::Key_Right;
+    case VK_DOWN:
+      return Qt::Key_Down;
+    case VK_INSERT:
+      return Qt::Key_Insert;
+    case VK_DELETE:
+      return Qt::Key_Delete;
+    default:
+      return 0;
   }
 }
 

@@ -25,7 +25,8 @@ bool ParseNumber(const std::string& text, int& value) {
 }  // namespace
 
 TUpDown::TUpDown(TComponent* owner) : TCustomControl(owner) {
-  SetControlStyle((ControlStyle() | csOpaque) & ~csDoubleClicks);
+  // The spinner's own OnClick names the arrow; plain clicks on the control mean nothing.
+  SetControlStyle((ControlStyle() | csOpaque) & ~(csDoubleClicks | csClickEvents));
   SetBounds(0, 0, 17, 25);
 }
 

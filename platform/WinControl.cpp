@@ -1,4 +1,5 @@
 // TWinControl: children, alignment, focus and tab order, timers, window regions, painting.
+#include <QGuiApplication>
 #include <QTimer>
 #include <algorithm>
 #include <climits>
@@ -386,9 +387,8 @@ void TWinControl::SetTimer(int id, int intervalMs) {
   auto& timer = host_->timers[id];
   if (!timer) {
     timer = std::make_unique<QTimer>();
-    QObject::connect(timer.get(), &QTimer::timeout, [this, id] {
-      ControlDispatch::TimerTick(this, id);
-    });
+    QObject::connect(timer.get(), &QTimer::timeout,
+                     [this, id] { ControlDispatch::TimerTick(this, id); });
   }
   // Stopped timers stay in the map: a handler may kill the timer that is calling it.
   timer->start(std::max(1, intervalMs));
@@ -421,12 +421,8 @@ bool TWinControl::HasWindowRgn() const {
   return host_->region.has_value();
 }
 
-void TWinControl::Host::ApplyMask() {
-  if (!widget) return;
-  if (!region && !animationClip) {
-    widget->clearMask();
-    return;
-  }
+QRegion TWinControl::Host::CurrentMask() const {
+  if (!widget || (!region && !animationClip)) return QRegion();
   QRegion mask = region ? QtRegion(*region) : QRegion(widget->rect());
   if (animationClip) {
     const TRect& c = *animationClip;
@@ -434,7 +430,19 @@ void TWinControl::Host::ApplyMask() {
   }
   // Qt treats an empty mask as "no mask"; a pixel outside the widget shows nothing instead.
   if (mask.isEmpty()) mask = QRegion(-1, -1, 1, 1);
-  widget->setMask(mask);
+  return mask;
+}
+
+void TWinControl::Host::ApplyMask() {
+  if (!widget) return;
+  // The headless platform cannot shape windows (and says so on every call).
+  static const bool headless = QGuiApplication::platformName() == QLatin1String("offscreen");
+  if (headless && widget->isWindow()) return;
+  const QRegion mask = CurrentMask();
+  if (mask.isEmpty())
+    widget->clearMask();
+  else
+    widget->setMask(mask);
 }
 
 // --- Painting

@@ -1,6 +1,7 @@
 #include "platform/richedit/DisplayLines.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QString>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -34,7 +35,37 @@ QTextBlock FindLine(const QTextDocument& document, int line, int& lineInBlock) {
   return QTextBlock();
 }
 
+bool IsWordCharacter(const QString& text, qsizetype at) {
+  if (at < 0 || at >= text.size()) return false;
+  const QChar c = text.at(at);
+  return c.isLetterOrNumber() || c == QChar('_');
+}
+
+bool IsWholeWord(const QString& text, qsizetype at, qsizetype length) {
+  return !IsWordCharacter(text, at - 1) && !IsWordCharacter(text, at + length);
+}
+
 }  // namespace
+
+int FindInDocument(const QTextDocument& document, const QString& needle, int start, int end,
+                   bool matchCase, bool wholeWord) {
+  if (needle.isEmpty()) return -1;
+  const Qt::CaseSensitivity sensitivity = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+  for (QTextBlock block = document.findBlock(start); block.isValid() && block.position() < end;
+       block = block.next()) {
+    const QString text = block.text();
+    qsizetype from = std::max(0, start - block.position());
+    for (;;) {
+      const qsizetype at = text.indexOf(needle, from, sensitivity);
+      if (at < 0) break;
+      const int position = block.position() + int(at);
+      if (position + needle.size() > end) return -1;
+      if (!wholeWord || IsWholeWord(text, at, needle.size())) return position;
+      from = at + 1;
+    }
+  }
+  return -1;
+}
 
 int DisplayLineCount(const QTextDocument& document) {
   EnsureLaidOut(document, document.lastBlock());

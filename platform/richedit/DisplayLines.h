@@ -2,6 +2,7 @@
 // Every query lays the document out as far as it needs (Qt lays out lazily).
 #pragma once
 
+class QString;
 class QTextDocument;
 
 namespace richedit {
@@ -17,5 +18,11 @@ LinePosition DisplayLineOf(const QTextDocument& document, int position);
 int DisplayLineStart(const QTextDocument& document, int line);
 // Characters of the line, its break not counted; -1 when there is no such line.
 int DisplayLineLength(const QTextDocument& document, int line);
+
+// Position of the first match of needle that starts at or after start and ends by end, or -1.
+// Searches block texts directly: a text cursor placed at the match would lay the document out
+// up to it.
+int FindInDocument(const QTextDocument& document, const QString& needle, int start, int end,
+                   bool matchCase, bool wholeWord);
 
 }  // namespace richedit

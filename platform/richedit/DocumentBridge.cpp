@@ -201,17 +201,18 @@ void BuildTextDocument(const rtf::RichDocument& model, QTextDocument& target) {
   cursor.endEditBlock();
 }
 
-void BuildPlainTextDocument(const rtf::RichDocument& model, QTextDocument& target) {
+void BuildPlainTextDocument(const rtf::RichDocument& model, QTextDocument& target,
+                            const QTextCharFormat& textFormat) {
   target.clear();
   QTextCursor cursor(&target);
   cursor.beginEditBlock();
-  cursor.setBlockFormat(ToQtBlockFormat(rtf::ParaFormat{}));
   const QTextBlockFormat plainBlock = ToQtBlockFormat(rtf::ParaFormat{});
-  const QTextCharFormat followDefault;
+  cursor.setBlockFormat(plainBlock);
+  cursor.setBlockCharFormat(textFormat);
   for (std::size_t i = 0; i < model.paragraphs.size(); ++i) {
-    if (i > 0) cursor.insertBlock(plainBlock, followDefault);
+    if (i > 0) cursor.insertBlock(plainBlock, textFormat);
     for (const rtf::Run& run : model.paragraphs[i].runs) {
-      if (!run.text.empty()) cursor.insertText(ToQtText(run.text), followDefault);
+      if (!run.text.empty()) cursor.insertText(ToQtText(run.text), textFormat);
     }
   }
   cursor.endEditBlock();

@@ -6,6 +6,7 @@
 #include "platform/richedit/FormatMapping.h"
 #include "platform/rtf/RichDocument.h"
 
+class QTextCharFormat;
 class QTextCursor;
 class QTextDocument;
 
@@ -14,9 +15,10 @@ namespace richedit {
 // Replaces the content of target with model. The target's undo history is not touched;
 // callers building a fresh document switch undo off while they do.
 void BuildTextDocument(const rtf::RichDocument& model, QTextDocument& target);
-// The paragraphs' texts only: the text follows the document's default format, the
-// paragraphs are plain (what a plain-text file gives).
-void BuildPlainTextDocument(const rtf::RichDocument& model, QTextDocument& target);
+// The paragraphs' texts only, all in textFormat, the paragraphs plain (what a plain-text file
+// gives).
+void BuildPlainTextDocument(const rtf::RichDocument& model, QTextDocument& target,
+                            const QTextCharFormat& textFormat);
 // Inserts model at the cursor in place of its selection: the first paragraph's text joins the
 // paragraph at the cursor, every further paragraph starts a new one with its own format.
 void InsertDocument(const rtf::RichDocument& model, QTextCursor& cursor);

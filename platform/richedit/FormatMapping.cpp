@@ -8,14 +8,8 @@
 namespace richedit {
 namespace {
 
-QColor ToQColor(std::uint32_t color) {
-  return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                static_cast<int>((color >> 16) & 0xFF));
-}
-
 std::uint32_t FromQColor(const QColor& color) {
-  return static_cast<std::uint32_t>(color.red()) |
-         static_cast<std::uint32_t>(color.green()) << 8 |
+  return static_cast<std::uint32_t>(color.red()) | static_cast<std::uint32_t>(color.green()) << 8 |
          static_cast<std::uint32_t>(color.blue()) << 16;
 }
 
@@ -25,8 +19,11 @@ QString FaceOf(const QTextCharFormat& format) {
   return QString();
 }
 
-int TwipsToPixels(int twips) {
-  return twips / kTwipsPerPixel;
+// Files may state any indent; Qt gets at most this many pixels (about 100 inches).
+constexpr long long kMaxPixels = 9600;
+
+int TwipsToPixels(long long twips) {
+  return static_cast<int>(std::clamp(twips / kTwipsPerPixel, -kMaxPixels, kMaxPixels));
 }
 
 Qt::Alignment ToQtAlignment(rtf::Align align) {
@@ -52,6 +49,11 @@ rtf::Align FromQtAlignment(Qt::Alignment alignment) {
 
 }  // namespace
 
+QColor ToQColor(std::uint32_t color) {
+  return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                static_cast<int>((color >> 16) & 0xFF));
+}
+
 QTextCharFormat ToQtCharFormat(const ResolvedCharFormat& format) {
   QTextCharFormat qt;
   qt.setFontFamilies(QStringList{QString::fromStdString(format.font.face)});
@@ -65,11 +67,10 @@ QTextCharFormat ToQtCharFormat(const ResolvedCharFormat& format) {
   return qt;
 }
 
-ResolvedCharFormat FromQtCharFormat(const QTextCharFormat& format,
-                                    const ResolvedCharFormat& base) {
+ResolvedCharFormat FromQtCharFormat(const QTextCharFormat& format, const ResolvedCharFormat& base) {
   ResolvedCharFormat result = base;
-  const QString face = FaceOf(format);
-  if (!face.isEmpty()) result.font.face = face.toStdString();
+  if (format.hasProperty(QTextFormat::FontFamilies))
+    result.font.face = FaceOf(format).toStdString();
   if (format.hasProperty(QTextFormat::FontPointSize)) {
     result.format.sizeHalfPt = static_cast<int>(format.fontPointSize() * 2.0 + 0.5);
   }
@@ -84,15 +85,16 @@ ResolvedCharFormat FromQtCharFormat(const QTextCharFormat& format,
   if (format.hasProperty(QTextFormat::ForegroundBrush)) {
     result.format.color = FromQColor(format.foreground().color());
   }
-  if (format.hasProperty(kCharsetProperty)) result.font.charset = format.intProperty(kCharsetProperty);
+  if (format.hasProperty(kCharsetProperty))
+    result.font.charset = format.intProperty(kCharsetProperty);
   if (format.hasProperty(kPitchProperty)) result.font.pitch = format.intProperty(kPitchProperty);
   return result;
 }
 
 void ApplyIndentGeometry(QTextBlockFormat& format) {
-  const int left = format.intProperty(kLeftTwipsProperty);
-  const int first = format.intProperty(kFirstTwipsProperty);
-  const int right = format.intProperty(kRightTwipsProperty);
+  const long long left = format.intProperty(kLeftTwipsProperty);
+  const long long first = format.intProperty(kFirstTwipsProperty);
+  const long long right = format.intProperty(kRightTwipsProperty);
   const int restPixels = std::max(0, kLeftOffsetPixels + TwipsToPixels(left));
   const int firstPixels = std::max(0, kLeftOffsetPixels + TwipsToPixels(left + first));
   format.setLeftMargin(restPixels);

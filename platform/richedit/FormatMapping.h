@@ -3,6 +3,7 @@
 // margin as 0, so the pixel margins it gets are only the visible approximation.
 #pragma once
 
+#include <QColor>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextListFormat>
@@ -18,6 +19,7 @@ enum FormatProperty : int {
   kLeftTwipsProperty,                                // \li: left indent of every line
   kFirstTwipsProperty,                               // \fi: first line relative to \li
   kRightTwipsProperty,                               // \ri
+  kDefaultTextProperty,  // true: the text shows in the control's default format (see DefaultText.h)
 };
 
 constexpr int kTwipsPerPoint = 20;
@@ -37,6 +39,9 @@ struct ResolvedCharFormat {
   rtf::CharFormat format;  // format.font is not used here
   bool operator==(const ResolvedCharFormat&) const = default;
 };
+
+// A model colour (0x00BBGGRR) for Qt.
+QColor ToQColor(std::uint32_t color);
 
 // Every property set explicitly, so the text no longer follows the default format.
 QTextCharFormat ToQtCharFormat(const ResolvedCharFormat& format);

@@ -18,21 +18,27 @@ int PointsToTwips(int points) {
          richedit::kTwipsPerPoint;
 }
 
-int FirstLineTwips(const rtf::ParaFormat& format) {
-  return format.leftTwips + format.firstTwips;
+// Wide enough for any pair a file may state.
+long long FirstLineTwips(const rtf::ParaFormat& format) {
+  return 0LL + format.leftTwips + format.firstTwips;
 }
 
-int FollowingLinesTwips(const rtf::ParaFormat& format) {
-  return -format.firstTwips;
+long long FollowingLinesTwips(const rtf::ParaFormat& format) {
+  return -static_cast<long long>(format.firstTwips);
+}
+
+int ToPoints(long long twips) {
+  return static_cast<int>(twips / richedit::kTwipsPerPoint);
 }
 
 // Stores a paragraph's indents given as the first line's position and the following lines'
 // offset from it, each kept within the limits.
-void StoreIndents(rtf::ParaFormat& format, int firstLine, int followingLines) {
-  firstLine = std::clamp(firstLine, -kMaxTwips, kMaxTwips);
-  followingLines = std::clamp(followingLines, -kMaxTwips, kMaxTwips);
-  format.firstTwips = -followingLines;
-  format.leftTwips = firstLine + followingLines;
+void StoreIndents(rtf::ParaFormat& format, long long firstLine, long long followingLines) {
+  const int first = static_cast<int>(std::clamp<long long>(firstLine, -kMaxTwips, kMaxTwips));
+  const int following =
+      static_cast<int>(std::clamp<long long>(followingLines, -kMaxTwips, kMaxTwips));
+  format.firstTwips = -following;
+  format.leftTwips = first + following;
 }
 
 rtf::ParaFormat First(TRichEdit& owner) {
@@ -68,16 +74,17 @@ void TParaAttributes::SetAlignment(TAlignment alignment) {
 }
 
 int TParaAttributes::FirstIndent() const {
-  return FirstLineTwips(First(owner_)) / richedit::kTwipsPerPoint;
+  return ToPoints(FirstLineTwips(First(owner_)));
 }
 
 void TParaAttributes::SetFirstIndent(int points) {
   const int twips = PointsToTwips(points);
-  ChangeAll(owner_, [twips](rtf::ParaFormat& f) { StoreIndents(f, twips, FollowingLinesTwips(f)); });
+  ChangeAll(owner_,
+            [twips](rtf::ParaFormat& f) { StoreIndents(f, twips, FollowingLinesTwips(f)); });
 }
 
 int TParaAttributes::LeftIndent() const {
-  return FollowingLinesTwips(First(owner_)) / richedit::kTwipsPerPoint;
+  return ToPoints(FollowingLinesTwips(First(owner_)));
 }
 
 void TParaAttributes::SetLeftIndent(int points) {
@@ -86,7 +93,7 @@ void TParaAttributes::SetLeftIndent(int points) {
 }
 
 int TParaAttributes::RightIndent() const {
-  return First(owner_).rightTwips / richedit::kTwipsPerPoint;
+  return ToPoints(First(owner_).rightTwips);
 }
 
 void TParaAttributes::SetRightIndent(int points) {

@@ -17,6 +17,7 @@
 #include "platform/QtBridge.h"
 #include "platform/Stream.h"
 #include "platform/richedit/ClipboardFormat.h"
+#include "platform/richedit/DefaultText.h"
 #include "platform/richedit/DisplayLines.h"
 #include "platform/richedit/DocumentBridge.h"
 #include "platform/richedit/DocumentPrinter.h"
@@ -28,20 +29,6 @@
 namespace {
 
 using richedit::ResolvedCharFormat;
-
-QColor ToQColor(std::uint32_t rgb) {
-  return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF));
-}
-
-QFont BaseFont(const ResolvedCharFormat& base) {
-  QFont font;
-  font.setFamilies(QStringList{QString::fromStdString(base.font.face)});
-  font.setPointSizeF(base.format.sizeHalfPt / 2.0);
-  font.setBold(base.format.bold);
-  font.setItalic(base.format.italic);
-  font.setUnderline(base.format.underline);
-  return font;
-}
 
 // A file is RTF when the reader accepts it, else plain text; either way the result follows
 // the control's formats.
@@ -58,68 +45,6 @@ rtf::RichDocument ParseDocument(std::string_view bytes, bool plainOnly, bool& pl
 }
 
 }  // namespace
-
-// ---------------------------------------------------------------------------------------------
-// Impl
-
-TRichEdit::Impl::Impl(TRichEdit& control) : owner(control) {}
-
-QTextDocument& TRichEdit::Impl::Document() const {
-  return *view->document();
-}
-
-void TRichEdit::Impl::ConfigureDocument(QTextDocument& document) const {
-  document.setDefaultFont(BaseFont(base));
-  document.setIndentWidth(richedit::kBulletRoomPixels);
-  QTextFrameFormat frame = document.rootFrame()->frameFormat();
-  frame.setMargin(richedit::kLeftOffsetPixels);
-  frame.setLeftMargin(0);  // the blocks carry the left offset (see FormatMapping.h)
-  frame.setRightMargin(0);
-  document.rootFrame()->setFrameFormat(frame);
-}
-
-void TRichEdit::Impl::ConnectDocument() {
-  QObject::connect(&Document(), &QTextDocument::contentsChange, view,
-                   [this](int, int removed, int added) { ContentsChanged(removed, added); });
-}
-
-void TRichEdit::Impl::AttachDocument(std::unique_ptr<QTextDocument> document) {
-  document->setUndoRedoEnabled(true);
-  document->setParent(view);
-  QTextDocument* old = view->document();
-  view->setDocument(document.release());
-  if (old != nullptr && old->parent() == view) delete old;
-  ConnectDocument();
-  ApplyBase();
-  view->moveCursor(QTextCursor::Start);
-}
-
-void TRichEdit::Impl::ApplyBase() {
-  const QFont font = BaseFont(base);
-  if (Document().defaultFont() != font) Document().setDefaultFont(font);
-  QPalette palette = view->palette();
-  const QColor color = ToQColor(base.format.color);
-  if (palette.color(QPalette::Text) != color) {
-    palette.setColor(QPalette::Text, color);
-    view->setPalette(palette);
-  }
-}
-
-void TRichEdit::Impl::ContentsChanged(int charsRemoved, int charsAdded) {
-  if (formatChanges > 0 || (charsRemoved == 0 && charsAdded == 0)) return;
-  changePending = true;
-}
-
-void TRichEdit::Impl::FlushChange() {
-  if (!changePending) return;
-  changePending = false;
-  if (owner.OnChange && !owner.Loading()) owner.OnChange(&owner);
-}
-
-int TRichEdit::Impl::Room() const {
-  if (owner.maxLength_ <= 0) return -1;
-  return std::max(0, owner.maxLength_ - (Document().characterCount() - 1));
-}
 
 // ---------------------------------------------------------------------------------------------
 // Construction
@@ -141,7 +66,9 @@ TRichEdit::TRichEdit(TComponent* owner)
   view->contextMenu = [this](QPoint at) {
     GuardedCall([&] { ContextPopup(TPoint{at.x(), at.y()}); }, this);
   };
-  view->eventDone = [this] { GuardedCall([&] { impl_->FlushChange(); }, this); };
+  view->eventDone = [this] {
+    if (impl_->changePending) GuardedCall([&] { impl_->FlushChange(); }, this);
+  };
   host->setFocusProxy(view);
   host->ForwardInputFrom(view);
   host->ForwardInputFrom(view->viewport());
@@ -152,6 +79,7 @@ TRichEdit::TRichEdit(TComponent* owner)
   impl_->base.format.sizeHalfPt = Font().Size() * 2;
   impl_->base.format.color = ColorToRGB(Font().Color());
   auto document = std::make_unique<QTextDocument>();
+  document->setUndoRedoEnabled(false);
   impl_->ConfigureDocument(*document);
   impl_->AttachDocument(std::move(document));
   ColorChanged();
@@ -189,6 +117,13 @@ void TRichEdit::FontChanged() {
   DefAttributes().Assign(Font());
 }
 
+// A layout stores colour and font without the change hooks; they take effect now.
+void TRichEdit::Loaded() {
+  TWinControl::Loaded();
+  ColorChanged();
+  DefAttributes().Assign(Font());
+}
+
 void TRichEdit::TextChanged() {
   SetText(TControl::Text());
 }
@@ -220,12 +155,16 @@ std::string TRichEdit::Text() const {
 }
 
 void TRichEdit::SetText(const std::string& text) {
-  QTextCursor cursor(&impl_->Document());
-  cursor.beginEditBlock();
-  cursor.select(QTextCursor::Document);
-  cursor.insertText(richedit::NormalizedLineBreaks(QtString(text)), QTextCharFormat());
-  cursor.endEditBlock();
-  impl_->FlushChange();
+  impl_->Edit([&] {
+    QTextCursor cursor(&impl_->Document());
+    cursor.beginEditBlock();
+    const QTextCharFormat textFormat = richedit::DefaultTextFormat(impl_->base);
+    richedit::ClearToPlainParagraph(cursor, textFormat);
+    cursor.insertText(richedit::NormalizedLineBreaks(QtString(text)), textFormat);
+    cursor.endEditBlock();
+    impl_->view->setCurrentCharFormat(textFormat);
+    impl_->changePending = true;
+  });
 }
 
 int TRichEdit::GetTextLen() const {
@@ -233,18 +172,15 @@ int TRichEdit::GetTextLen() const {
 }
 
 void TRichEdit::Clear() {
-  QTextDocument& document = impl_->Document();
-  QTextCursor cursor(&document);
-  cursor.beginEditBlock();
-  cursor.select(QTextCursor::Document);
-  cursor.removeSelectedText();
-  if (QTextList* list = cursor.currentList()) list->remove(cursor.block());
-  cursor.setBlockFormat(richedit::ToQtBlockFormat(rtf::ParaFormat{}));
-  cursor.setBlockCharFormat(QTextCharFormat());
-  cursor.endEditBlock();
-  impl_->view->setCurrentCharFormat(QTextCharFormat());
-  impl_->changePending = true;
-  impl_->FlushChange();
+  impl_->Edit([&] {
+    QTextCursor cursor(&impl_->Document());
+    cursor.beginEditBlock();
+    const QTextCharFormat textFormat = richedit::DefaultTextFormat(impl_->base);
+    richedit::ClearToPlainParagraph(cursor, textFormat);
+    cursor.endEditBlock();
+    impl_->view->setCurrentCharFormat(textFormat);
+    impl_->changePending = true;
+  });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -282,12 +218,12 @@ std::string TRichEdit::SelText() const {
 }
 
 void TRichEdit::SetSelText(const std::string& text) {
-  QTextCursor cursor = impl_->view->textCursor();
-  const QString fitted =
-      richedit::FitToRoom(richedit::NormalizedLineBreaks(QtString(text)), impl_->view->RoomForReplacement());
-  cursor.insertText(fitted);
-  impl_->view->setTextCursor(cursor);
-  impl_->FlushChange();
+  impl_->Edit([&] {
+    QTextCursor cursor = impl_->view->textCursor();
+    cursor.insertText(richedit::FitToRoom(richedit::NormalizedLineBreaks(QtString(text)),
+                                          impl_->view->RoomForReplacement()));
+    impl_->view->setTextCursor(cursor);
+  });
 }
 
 void TRichEdit::SelectAll() {
@@ -295,16 +231,15 @@ void TRichEdit::SelectAll() {
 }
 
 void TRichEdit::ClearSelection() {
-  impl_->view->textCursor().removeSelectedText();
-  impl_->FlushChange();
+  impl_->Edit([&] { impl_->view->textCursor().removeSelectedText(); });
 }
 
 // ---------------------------------------------------------------------------------------------
 // Lines and the caret
 
 TPoint TRichEdit::CaretPos() const {
-  const auto at = richedit::DisplayLineOf(impl_->Document(),
-                                          impl_->view->textCursor().selectionEnd());
+  const auto at =
+      richedit::DisplayLineOf(impl_->Document(), impl_->view->textCursor().selectionEnd());
   return TPoint{at.column, at.line};
 }
 
@@ -329,21 +264,17 @@ int TRichEdit::FindText(const std::string& text, int start, int length,
   const QString needle = QtString(text);
   const int textLength = GetTextLen();
   if (needle.isEmpty() || start < 0 || start > textLength) return -1;
-  const int end = length < 0 ? textLength : int(std::min<long long>(textLength, 0LL + start + length));
-  QTextDocument::FindFlags flags;
-  if (options & stMatchCase) flags |= QTextDocument::FindCaseSensitively;
-  if (options & stWholeWord) flags |= QTextDocument::FindWholeWords;
-  const QTextCursor found = impl_->Document().find(needle, start, flags);
-  if (found.isNull() || found.selectionEnd() > end) return -1;
-  return found.selectionStart();
+  const int end =
+      length < 0 ? textLength : int(std::min<long long>(textLength, 0LL + start + length));
+  return richedit::FindInDocument(impl_->Document(), needle, start, end,
+                                  (options & stMatchCase) != 0, (options & stWholeWord) != 0);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Editing
 
 void TRichEdit::Undo() {
-  impl_->view->undo();
-  impl_->FlushChange();
+  impl_->Edit([&] { impl_->view->undo(); });
 }
 
 bool TRichEdit::CanUndo() const {
@@ -359,13 +290,11 @@ void TRichEdit::CopyToClipboard() {
 }
 
 void TRichEdit::CutToClipboard() {
-  impl_->view->cut();
-  impl_->FlushChange();
+  impl_->Edit([&] { impl_->view->cut(); });
 }
 
 void TRichEdit::PasteFromClipboard() {
-  impl_->view->paste();
-  impl_->FlushChange();
+  impl_->Edit([&] { impl_->view->paste(); });
 }
 
 void TRichEdit::SetMaxLength(int length) {
@@ -410,16 +339,17 @@ void TRichEdit::LoadFromStream(TStream& stream) {
     bool plain = false;
     const rtf::RichDocument model = ParseDocument(view, plainText_, plain);
     if (plain) {
-      richedit::BuildPlainTextDocument(model, *document);
+      richedit::BuildPlainTextDocument(model, *document, richedit::DefaultTextFormat(impl_->base));
     } else {
       richedit::BuildTextDocument(model, *document);
     }
   } catch (const std::bad_alloc&) {
     throw EStreamError("Failed to Load Stream");
   }
-  impl_->AttachDocument(std::move(document));
-  impl_->changePending = true;
-  impl_->FlushChange();
+  impl_->Edit([&] {
+    impl_->AttachDocument(std::move(document));
+    impl_->changePending = true;
+  });
 }
 
 void TRichEdit::SaveToStream(TStream& stream) const {
@@ -433,6 +363,6 @@ void TRichEdit::SaveToStream(TStream& stream) const {
 }
 
 void TRichEdit::Print(const std::string& caption) {
-  richedit::PrintTextDocument(impl_->Document(), ToQColor(impl_->base.format.color), Printer(),
-                              caption);
+  richedit::PrintTextDocument(impl_->Document(), richedit::ToQColor(impl_->base.format.color),
+                              Printer(), caption);
 }

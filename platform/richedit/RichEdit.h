@@ -114,6 +114,7 @@ class TRichEdit : public TWinControl {
   void TextChanged() override;
   void EnabledChanged() override;
   void BoundsChanged(bool moved, bool resized) override;
+  void Loaded() override;
 
  private:
   friend class TTextAttributes;

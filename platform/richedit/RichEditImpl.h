@@ -9,7 +9,16 @@
 #include "platform/richedit/RichEdit.h"
 #include "platform/richedit/RichTextView.h"
 
+class QTextCursor;
 class QTextDocument;
+
+namespace richedit {
+
+// Leaves one empty paragraph in the default formats: no list, no indents, no alignment, text
+// in textFormat.
+void ClearToPlainParagraph(QTextCursor& cursor, const QTextCharFormat& textFormat);
+
+}  // namespace richedit
 
 struct TRichEdit::Impl {
   explicit Impl(TRichEdit& owner);
@@ -19,8 +28,10 @@ struct TRichEdit::Impl {
   void ConfigureDocument(QTextDocument& document) const;
   // Shows document (built detached) in place of the current one, which is freed.
   void AttachDocument(std::unique_ptr<QTextDocument> document);
-  // The default format: the document's default font and the view's text colour.
+  // The view's text colour for text without a colour of its own.
   void ApplyBase();
+  // A new default format: text in the default format takes it.
+  void ChangeBase(const richedit::ResolvedCharFormat& format);
   QTextDocument& Document() const;
 
   // Format changes made through the control's own attributes are no text changes: OnChange
@@ -36,7 +47,21 @@ struct TRichEdit::Impl {
     Impl& impl_;
   };
 
-  // Fires OnChange once if the text changed since the last call.
+  // Runs an operation of the control: the text changes it makes fire OnChange once, when it
+  // is over (the editor may handle events in between, which must not report them early).
+  template <class Operation>
+  void Edit(Operation&& operation) {
+    ++editDepth;
+    try {
+      operation();
+    } catch (...) {
+      --editDepth;
+      throw;
+    }
+    --editDepth;
+    if (editDepth == 0) FlushChange();
+  }
+  // Fires OnChange once if the text changed since the last call (not inside an operation).
   void FlushChange();
   void ContentsChanged(int charsRemoved, int charsAdded);
   void ConnectDocument();
@@ -47,5 +72,6 @@ struct TRichEdit::Impl {
   QPointer<richedit::RichTextView> view;
   richedit::ResolvedCharFormat base;
   int formatChanges = 0;
+  int editDepth = 0;
   bool changePending = false;
 };

@@ -47,12 +47,13 @@ void TRichEditLines::Insert(int index, const std::string& text) {
   }
   const int room = impl.Room();
   if (room >= 0 && inserted.size() > room) throw Exception(kInsertError);
-  QTextCursor cursor = impl.view->textCursor();
-  cursor.setPosition(position);
-  impl.view->setTextCursor(cursor);
-  cursor.insertText(inserted);
-  impl.view->setTextCursor(cursor);
-  impl.FlushChange();
+  impl.Edit([&] {
+    QTextCursor cursor = impl.view->textCursor();
+    cursor.setPosition(position);
+    impl.view->setTextCursor(cursor);
+    cursor.insertText(inserted);
+    impl.view->setTextCursor(cursor);
+  });
 }
 
 void TRichEditLines::Delete(int index) {
@@ -60,11 +61,12 @@ void TRichEditLines::Delete(int index) {
   const int start = owner_.LineIndex(index);
   if (start < 0) return;
   const int end = std::min(owner_.GetTextLen(), start + owner_.LineLength(index) + 1);
-  QTextCursor cursor(&impl.Document());
-  cursor.setPosition(start);
-  cursor.setPosition(end, QTextCursor::KeepAnchor);
-  cursor.removeSelectedText();
-  impl.FlushChange();
+  impl.Edit([&] {
+    QTextCursor cursor(&impl.Document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+  });
 }
 
 void TRichEditLines::Clear() {

@@ -107,8 +107,8 @@ void RichTextView::inputMethodEvent(QInputMethodEvent* event) {
     if (c != 0) accepted += QString::fromUcs4(&c, 1);
   }
   QInputMethodEvent filtered(event->preeditString(), event->attributes());
-  filtered.setCommitString(FitToRoom(accepted, RoomForReplacement()),
-                           event->replacementStart(), event->replacementLength());
+  filtered.setCommitString(FitToRoom(accepted, RoomForReplacement()), event->replacementStart(),
+                           event->replacementLength());
   QTextEdit::inputMethodEvent(&filtered);
 }
 

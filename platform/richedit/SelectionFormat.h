@@ -20,7 +20,8 @@ void MergeSelectionCharFormat(QTextEdit& edit, const QTextCharFormat& change);
 // The format of the first paragraph the selection touches (the caret's paragraph).
 rtf::ParaFormat SelectionParaFormat(const QTextEdit& edit);
 // Runs change on the format of each paragraph the selection touches and stores the result.
-void ChangeSelectionParagraphs(QTextEdit& edit, const std::function<void(rtf::ParaFormat&)>& change);
+void ChangeSelectionParagraphs(QTextEdit& edit,
+                               const std::function<void(rtf::ParaFormat&)>& change);
 // Makes every paragraph the selection touches a bullet paragraph, or a plain one.
 void SetSelectionBullets(QTextEdit& edit, bool bullets);
 

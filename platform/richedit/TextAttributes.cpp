@@ -117,16 +117,19 @@ class AttributeAccess {
     return FromQtCharFormat(SelectionCharFormat(*impl.view), impl.base);
   }
 
-  static void Apply(TRichEdit& owner, TTextAttributes::TAttributeType type,
-                    const Change& change) {
+  static void Apply(TRichEdit& owner, TTextAttributes::TAttributeType type, const Change& change) {
     TRichEdit::Impl& impl = owner.impl();
     TRichEdit::Impl::FormatChange quiet(impl);
     if (type == TTextAttributes::atDefaultText) {
-      change.model(impl.base);
-      impl.ApplyBase();
+      ResolvedCharFormat base = impl.base;
+      change.model(base);
+      impl.ChangeBase(base);
       return;
     }
-    MergeSelectionCharFormat(*impl.view, change.qt);
+    // Text given a format of its own no longer follows the default one.
+    QTextCharFormat own = change.qt;
+    own.setProperty(kDefaultTextProperty, false);
+    MergeSelectionCharFormat(*impl.view, own);
   }
 };
 

@@ -152,8 +152,8 @@ class TTestDialog : public TTestBox {
 inline void RegisterTestClasses() {
   static bool done = false;
   if (done) return;
-  RegisterGraphicClass({"TBytesPicture", "bytes", "Test bytes",
-                        [] { return std::make_unique<TBytesPicture>(); }});
+  RegisterGraphicClass(
+      {"TBytesPicture", "bytes", "Test bytes", [] { return std::make_unique<TBytesPicture>(); }});
   LayoutClass<TTestColors>("TTestColors")
       .Color("From", [](TTestColors& c, TColor v) { c.From = v; })
       .Color("To", [](TTestColors& c, TColor v) { c.To = v; });
@@ -168,7 +168,8 @@ inline void RegisterTestClasses() {
       .String("Caption", &TTestBox::SetCaption)
       .Strings("Lines.Strings", &TTestBox::SetLines)
       .Color("Color", &TTestBox::SetColor)
-      .Enum("Kind", TLayoutEnum<TKind>{{"kdNone", kdNone}, {"kdFirst", kdFirst}, {"kdSecond", kdSecond}},
+      .Enum("Kind",
+            TLayoutEnum<TKind>{{"kdNone", kdNone}, {"kdFirst", kdFirst}, {"kdSecond", kdSecond}},
             &TTestBox::SetKind)
       .Set("Flags", TLayoutEnum<TFlag>{{"flA", flA}, {"flB", flB}, {"flC", flC}},
            &TTestBox::SetFlags)
@@ -189,7 +190,8 @@ inline void RegisterTestClasses() {
       .Field("Panel1", &TTestForm::Panel1)
       .Handler("Panel1Click", &TTestForm::Panel1Click)
       .Handler("BoxKeyPress", &TTestForm::BoxKeyPress);
-  LayoutClass<TTestDialog, TTestBox>("TTestDialog").Handler("Panel1Click", &TTestDialog::Panel1Click);
+  LayoutClass<TTestDialog, TTestBox>("TTestDialog")
+      .Handler("Panel1Click", &TTestDialog::Panel1Click);
   done = true;
 }
 

@@ -203,6 +203,13 @@ TEST_F(LayoutReaderTest, ReadsALayoutFile) {
   }
 }
 
+TEST_F(LayoutReaderTest, AWindowWithoutAShippedLayoutReadsNothing) {
+  TTestForm form;
+  EXPECT_FALSE(ReadOwnLayout(form));
+  EXPECT_EQ(form.ComponentCount(), 0);
+  EXPECT_THROW(LayoutResourceText("TNoSuchWindow"), EInvalidLayout);
+}
+
 TEST_F(LayoutReaderTest, ErrorsInPropertiesOfFileLayoutsNameTheFile) {
   const std::string path = testing::TempDir() + "/Bad.layout";
   std::ofstream(path) << "object Form1: TTestForm\n  Wdth = 1\nend\n";
@@ -229,14 +236,15 @@ class LayoutReaderMistakes : public LayoutReaderTest,
 TEST_P(LayoutReaderMistakes, AreReportedWithLineAndName) {
   const std::string text = std::string("object Form1: TTestForm\n") + GetParam().body +
                            "\n  object Panel1: TTestPanel\n  end\nend\n";
-  EXPECT_EQ(ErrorOf(text), "Layout \"Test\", line " + std::to_string(GetParam().line) + ": " +
-                               GetParam().message);
+  EXPECT_EQ(ErrorOf(text),
+            "Layout \"Test\", line " + std::to_string(GetParam().line) + ": " + GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, LayoutReaderMistakes,
     ::testing::Values(
-        Mistake{"UnknownProperty", "  Colr = 1", "unknown property \"Colr\" of TTestForm \"Form1\""},
+        Mistake{"UnknownProperty", "  Colr = 1",
+                "unknown property \"Colr\" of TTestForm \"Form1\""},
         Mistake{"UnknownSubProperty", "  Font.Hieght = 1",
                 "unknown property \"Font.Hieght\" of TTestForm \"Form1\""},
         Mistake{"NoSubProperties", "  Width.X = 1",
@@ -319,7 +327,8 @@ TEST_F(LayoutReaderTest, RefusesAWindowOfAnotherClassOrAMissingField) {
   EXPECT_EQ(ErrorOf("object F: TTestForm\n  Width = 1\nend"),
             "Layout \"Test\", line 1: TTestForm expects a component \"Panel1\" (TTestPanel), but "
             "the layout has none");
-  EXPECT_EQ(ErrorOf("object F: TNothing\nend"), "Layout \"Test\", line 1: unknown class \"TNothing\"");
+  EXPECT_EQ(ErrorOf("object F: TNothing\nend"),
+            "Layout \"Test\", line 1: unknown class \"TNothing\"");
 }
 
 TEST_F(LayoutReaderTest, AFailedReadLeavesNoComponentLoadingAndAssignsNoReference) {

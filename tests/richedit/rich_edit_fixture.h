@@ -1,10 +1,10 @@
 // A rich-text control in a shown window, and typing into it the way the keyboard does.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -38,7 +38,8 @@ class RichEditTest : public ::testing::Test {
     QApplication::sendEvent(&View(), &release);
   }
   void Type(const QString& text) {
-    for (QChar c : text) Key(c == '\n' ? Qt::Key_Return : Qt::Key_unknown, c == '\n' ? "\r" : QString(c));
+    for (QChar c : text)
+      Key(c == '\n' ? Qt::Key_Return : Qt::Key_unknown, c == '\n' ? "\r" : QString(c));
   }
 
   // The document as RTF, read back into the model.
@@ -46,7 +47,8 @@ class RichEditTest : public ::testing::Test {
     TMemoryStream stream;
     edit->SaveToStream(stream);
     const auto& bytes = stream.Data();
-    return rtf::ReadRtf(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return rtf::ReadRtf(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   }
   void LoadRtf(const std::string& rtfText) {
     TMemoryStream stream(std::vector<std::uint8_t>(rtfText.begin(), rtfText.end()));

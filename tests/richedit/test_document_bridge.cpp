@@ -1,13 +1,13 @@
 // The bridge between the document model and Qt's text document: what goes in comes out, per
 // character and per paragraph, for generated documents and for the awkward characters.
+#include <gtest/gtest.h>
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextLayout>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextList>
-#include <gtest/gtest.h>
 #include <random>
 
 #include "platform/richedit/DocumentBridge.h"
@@ -30,8 +30,8 @@ ResolvedCharFormat Base() {
 rtf::RichDocument GeneratedDocument(unsigned seed, int paragraphs) {
   std::mt19937 random(seed);
   auto pick = [&](int n) { return static_cast<int>(random() % unsigned(n)); };
-  const std::u16string words[] = {u"Привет", u"мир", u"text", u"ёлка", u"Щука", u"a\tb",
-                                  u"строка\nвторая", u"«кавычки»", u"x"};
+  const std::u16string words[] = {
+      u"Привет", u"мир", u"text", u"ёлка", u"Щука", u"a\tb", u"строка\nвторая", u"«кавычки»", u"x"};
   rtf::RichDocument doc;
   doc.fonts = {{"Arial", 204, 2}, {"Times New Roman", 0, 2}, {"Courier New", 204, 1}};
   for (int p = 0; p < paragraphs; ++p) {
@@ -148,16 +148,20 @@ TEST(DocumentBridge, TextWithoutOwnFormatTakesTheBaseFormat) {
   EXPECT_EQ(back.paragraphs[0].runs[0].format.color, 0xCE0000u);
 }
 
-TEST(DocumentBridge, PlainTextFollowsTheDefaultFormat) {
+TEST(DocumentBridge, PlainTextTakesOneFormatAndPlainParagraphs) {
   rtf::RichDocument model = GeneratedDocument(3, 4);
+  QTextCharFormat textFormat;
+  textFormat.setFontPointSize(17);
+  textFormat.setProperty(richedit::kDefaultTextProperty, true);
   QTextDocument document;
-  richedit::BuildPlainTextDocument(model, document);
+  richedit::BuildPlainTextDocument(model, document, textFormat);
   EXPECT_EQ(document.blockCount(), 4);
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
     EXPECT_EQ(block.textList(), nullptr);
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-      EXPECT_FALSE(it.fragment().charFormat().hasProperty(QTextFormat::FontPointSize));
-    }
+    EXPECT_EQ(block.blockFormat().intProperty(richedit::kFirstTwipsProperty), 0);
+    EXPECT_EQ(block.charFormat(), textFormat);
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+      EXPECT_EQ(it.fragment().charFormat(), textFormat);
   }
 }
 

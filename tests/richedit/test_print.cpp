@@ -18,7 +18,8 @@ bool HavePdfToText() {
 
 QString PdfText(const QString& pdf, int firstPage = 0, int lastPage = 0) {
   QStringList arguments{QStringLiteral("-layout")};
-  if (firstPage > 0) arguments << "-f" << QString::number(firstPage) << "-l" << QString::number(lastPage);
+  if (firstPage > 0)
+    arguments << "-f" << QString::number(firstPage) << "-l" << QString::number(lastPage);
   arguments << pdf << QStringLiteral("-");
   QProcess process;
   process.start(QStringLiteral("pdftotext"), arguments);
@@ -52,7 +53,8 @@ class PrintTest : public RichEditTest {
 TEST_F(PrintTest, ThreePageDocumentGivesThreePagesWithItsText) {
   if (!HavePdfToText()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
   std::string text;
-  for (int i = 1; i <= 130; ++i) text += (i > 1 ? "\r\n" : "") + ("Строка номер " + std::to_string(i));
+  for (int i = 1; i <= 130; ++i)
+    text += (i > 1 ? "\r\n" : "") + ("Строка номер " + std::to_string(i));
   edit->SetText(text);
   edit->SelectAll();
   edit->SelAttributes().SetName("Liberation Sans");

@@ -64,6 +64,7 @@ TEST_F(RichEditTest, WithoutWordWrapALongLineIsOneLine) {
 }
 
 TEST_F(RichEditTest, UndoTakesBackTyping) {
+  EXPECT_FALSE(edit->CanUndo());
   Type(QStringLiteral("ab"));
   EXPECT_TRUE(edit->CanUndo());
   edit->Undo();
@@ -191,8 +192,9 @@ TEST_F(RichEditTest, InsertedLinesTakeTheFormatAtTheirPlace) {
 }
 
 TEST_F(RichEditTest, ClearLeavesOneEmptyPlainParagraph) {
-  LoadRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\pard\\qc\\li400{\\pntext\\'B7\\tab}{\\*\\pn\\pnlvlblt}"
-          "\\b пункт\\par второй}");
+  LoadRtf(
+      "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\pard\\qc\\li400{\\pntext\\'B7\\tab}{\\*\\pn\\pnlvlblt}"
+      "\\b пункт\\par второй}");
   edit->Clear();
   EXPECT_EQ(edit->GetTextLen(), 0);
   EXPECT_EQ(edit->Paragraph().Numbering(), nsNone);
@@ -215,6 +217,35 @@ TEST_F(RichEditTest, SelTextReplacesTheSelection) {
   edit->SelectAll();
   EXPECT_EQ(edit->SelLength(), edit->GetTextLen());
   EXPECT_EQ(edit->SelText(), "один три\r\nчетыре");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RichEditTest, LinesReadInsertAndDelete) {
+  edit->SetText("один\r\nдва\r\nтри");
+  ASSERT_EQ(edit->Lines().Count(), 3);
+  EXPECT_EQ(edit->Lines()[1], "два");
+  EXPECT_EQ(edit->Lines()[7], "");
+  edit->Lines().Insert(1, "вставка");
+  EXPECT_EQ(edit->Text(), "один\r\nвставка\r\nдва\r\nтри");
+  edit->Lines().Delete(2);
+  EXPECT_EQ(edit->Text(), "один\r\nвставка\r\nтри");
+  edit->Lines().Delete(2);
+  EXPECT_EQ(edit->Text(), "один\r\nвставка\r\n");
+  EXPECT_EQ(edit->Lines().Count(), 2);
+  EXPECT_THROW(edit->Lines().Insert(5, "x"), Exception);
+}
+
+TEST_F(RichEditTest, KeyboardClipboardCommandsWork) {
+  edit->SetText("ab");
+  edit->SelectAll();
+  Key(Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ab"));
+  edit->SetSelStart(2);
+  Key(Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+  EXPECT_EQ(edit->Text(), "abab");
 }
 
 }  // namespace

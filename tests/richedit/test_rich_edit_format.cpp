@@ -1,4 +1,5 @@
 // Character attributes of the selection and the default format, and the streams.
+#include "platform/Bitmap.h"
 #include "platform/Exception.h"
 #include "platform/rtf/PlainText.h"
 #include "rich_edit_fixture.h"
@@ -162,9 +163,61 @@ TEST_F(RichEditTest, AFailedWriteIsReported) {
 }
 
 TEST_F(RichEditTest, DamagedRtfKeepsWhatCouldBeRead) {
-  LoadRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b уцелевший текст\\par{{{\\i обрыв");
-  EXPECT_NE(edit->Text().find("уцелевший текст"), std::string::npos);
-  EXPECT_NE(edit->Text().find("обрыв"), std::string::npos);
+  LoadRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b survived \\'e1\\'f3\\'ea\\par{{{\\i cut off");
+  EXPECT_NE(edit->Text().find("survived áóê"), std::string::npos);
+  EXPECT_NE(edit->Text().find("cut off"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TColor PixelAt(const TBitmap& bitmap, int x, int y) {
+  const std::uint8_t* row = bitmap.ScanLine(y) + x * TBitmap::PixelStep;
+  return RGB(row[2], row[1], row[0]);
+}
+
+TEST_F(RichEditTest, PaintShowsTheBackgroundColourAndTheText) {
+  edit->SetColor(13822463);
+  TFont font;
+  font.SetName("Arial");
+  font.SetSize(20);
+  font.SetColor(clBlack);
+  edit->SetFont(font);
+  edit->SetText("ЖЖЖЖ");
+  TBitmap face;
+  edit->PaintTo(face);
+  ASSERT_EQ(face.Width(), edit->Width());
+  EXPECT_EQ(PixelAt(face, edit->Width() / 2, edit->Height() / 2), TColor(13822463));
+  int dark = 0;
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 120; ++x) dark += PixelAt(face, x, y) == clBlack ? 1 : 0;
+  }
+  EXPECT_GT(dark, 20) << "the letters are drawn in the default colour";
+}
+
+TEST_F(RichEditTest, TextGivenItsOwnFormatLeavesTheDefault) {
+  edit->SetText("один два");
+  edit->SetSelStart(5);
+  edit->SetSelLength(3);
+  edit->SelAttributes().SetColor(clRed);
+  edit->SetSelStart(0);
+  edit->DefAttributes().SetStyle(fsItalic);
+  const rtf::RichDocument saved = Saved();
+  ASSERT_EQ(saved.paragraphs[0].runs.size(), 2u);
+  EXPECT_TRUE(saved.paragraphs[0].runs[0].format.italic);   // "один " follows the default
+  EXPECT_FALSE(saved.paragraphs[0].runs[1].format.italic);  // "два" has a format of its own
+  EXPECT_EQ(saved.paragraphs[0].runs[1].format.color, clRed);
+}
+
+TEST_F(RichEditTest, EmptyParagraphsTakeTheNewDefaultToo) {
+  edit->SetText("\r\n");
+  edit->DefAttributes().SetSize(20);
+  edit->SetSelStart(1);
+  Type(QStringLiteral("ы"));
+  const rtf::RichDocument saved = Saved();
+  ASSERT_EQ(saved.paragraphs.size(), 2u);
+  EXPECT_EQ(saved.paragraphs[1].runs[0].format.sizeHalfPt, 40);
 }
 
 }  // namespace

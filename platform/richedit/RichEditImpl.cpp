@@ -1,0 +1,107 @@
+#include "platform/richedit/RichEditImpl.h"
+
+#include <QPalette>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextList>
+
+#include "platform/richedit/DefaultText.h"
+
+namespace {
+
+QFont BaseFont(const richedit::ResolvedCharFormat& base) {
+  QFont font;
+  font.setFamilies(QStringList{QString::fromStdString(base.font.face)});
+  font.setPointSizeF(base.format.sizeHalfPt / 2.0);
+  font.setBold(base.format.bold);
+  font.setItalic(base.format.italic);
+  font.setUnderline(base.format.underline);
+  return font;
+}
+
+}  // namespace
+
+namespace richedit {
+
+// Leaves one empty paragraph in the default formats: no list, no indents, no alignment, the
+// default character format.
+void ClearToPlainParagraph(QTextCursor& cursor, const QTextCharFormat& textFormat) {
+  cursor.select(QTextCursor::Document);
+  cursor.removeSelectedText();
+  if (QTextList* list = cursor.currentList()) list->remove(cursor.block());
+  cursor.setBlockFormat(ToQtBlockFormat(rtf::ParaFormat{}));
+  cursor.setBlockCharFormat(textFormat);
+  cursor.setCharFormat(textFormat);
+}
+
+}  // namespace richedit
+
+TRichEdit::Impl::Impl(TRichEdit& control) : owner(control) {}
+
+QTextDocument& TRichEdit::Impl::Document() const {
+  return *view->document();
+}
+
+void TRichEdit::Impl::ConfigureDocument(QTextDocument& document) const {
+  document.setDefaultFont(BaseFont(base));
+  document.setIndentWidth(richedit::kBulletRoomPixels);
+  QTextFrameFormat frame = document.rootFrame()->frameFormat();
+  frame.setMargin(richedit::kLeftOffsetPixels);
+  frame.setLeftMargin(0);  // the blocks carry the left offset (see FormatMapping.h)
+  frame.setRightMargin(0);
+  document.rootFrame()->setFrameFormat(frame);
+  if (document.isEmpty()) {
+    QTextCursor cursor(&document);
+    richedit::ClearToPlainParagraph(cursor, richedit::DefaultTextFormat(base));
+  }
+}
+
+void TRichEdit::Impl::ConnectDocument() {
+  QObject::connect(&Document(), &QTextDocument::contentsChange, view,
+                   [this](int, int removed, int added) { ContentsChanged(removed, added); });
+}
+
+void TRichEdit::Impl::AttachDocument(std::unique_ptr<QTextDocument> document) {
+  document->setUndoRedoEnabled(true);
+  document->setParent(view);
+  // Qt frees the editor's own first document itself; ours are children of the view.
+  const QPointer<QTextDocument> old = view->document();
+  view->setDocument(document.release());
+  if (old && old->parent() == view) delete old.data();
+  ConnectDocument();
+  ApplyBase();
+  view->moveCursor(QTextCursor::Start);
+}
+
+void TRichEdit::Impl::ApplyBase() {
+  const QColor color = richedit::ToQColor(base.format.color);
+  QPalette palette = view->palette();
+  if (palette.color(QPalette::Text) != color) {
+    palette.setColor(QPalette::Text, color);
+    view->setPalette(palette);
+  }
+}
+
+void TRichEdit::Impl::ChangeBase(const richedit::ResolvedCharFormat& format) {
+  if (format == base) return;
+  base = format;
+  ApplyBase();
+  richedit::RestyleDefaultText(*view, richedit::DefaultTextFormat(base));
+}
+
+void TRichEdit::Impl::ContentsChanged(int charsRemoved, int charsAdded) {
+  if (formatChanges > 0 || (charsRemoved == 0 && charsAdded == 0)) return;
+  changePending = true;
+}
+
+void TRichEdit::Impl::FlushChange() {
+  if (!changePending || editDepth > 0) return;
+  changePending = false;
+  if (owner.OnChange && !owner.Loading()) owner.OnChange(&owner);
+}
+
+int TRichEdit::Impl::Room() const {
+  if (owner.maxLength_ <= 0) return -1;
+  return std::max(0, owner.maxLength_ - (Document().characterCount() - 1));
+}
