@@ -11,6 +11,7 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CXX=clang++ CC=clang cmake -S . -B build-fuzz -G Ninja "${launcher[@]}" -DTARVIK_FUZZ=ON -DTARVIK_WERROR=OFF \
   -DTARVIK_TESTS=OFF -DTARVIK_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 targets=$(cd fuzz && ls *.cpp 2>/dev/null | sed 's/\.cpp$//' || true)
 [ -n "$targets" ] || { echo "no fuzz targets"; exit 0; }
 cmake --build build-fuzz --target $(printf 'fuzz_%s ' $targets)
