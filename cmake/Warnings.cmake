@@ -10,6 +10,10 @@ function(tarvik_target_options target)
 endfunction()
 
 if(TARVIK_SANITIZE)
+  # gcc's flow analysis gives false "maybe uninitialized" warnings on instrumented code.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    add_compile_options(-Wno-maybe-uninitialized)
+  endif()
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
                       -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
