@@ -120,6 +120,7 @@ void BM_Open(benchmark::State& state) {
     benchmark::DoNotOptimize(editor.edit->GetTextLen());
   }
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kTargetBytes));
+  state.counters["characters"] = editor.edit->GetTextLen();
   state.counters["VmHWM_MB"] = double(PeakRssKb()) / 1024.0;
 }
 BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond)->MinTime(3.0);

@@ -2,6 +2,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <memory>
@@ -11,13 +13,40 @@
 namespace richedit {
 namespace {
 
-// A copy of the document laid out for the printer: pixel lengths (margins, indents) are
-// scaled by Qt from 96 dpi to the device, fonts follow their point sizes.
+constexpr int kScreenDpi = 96;
+
+// Block margins, indents, the bullet indent and tab stops are pixels at 96 dpi; Qt lays a
+// document out for a device in the device's pixels, so they are scaled to it (fonts follow
+// their point sizes by themselves).
+void ScaleLengths(QTextDocument& copy, qreal scale) {
+  copy.setIndentWidth(copy.indentWidth() * scale);
+  QTextOption option = copy.defaultTextOption();
+  option.setTabStopDistance(option.tabStopDistance() * scale);
+  copy.setDefaultTextOption(option);
+  QTextCursor editor(&copy);
+  editor.beginEditBlock();
+  for (QTextBlock block = copy.begin(); block.isValid(); block = block.next()) {
+    QTextBlockFormat format = block.blockFormat();
+    format.setLeftMargin(format.leftMargin() * scale);
+    format.setRightMargin(format.rightMargin() * scale);
+    format.setTextIndent(format.textIndent() * scale);
+    format.setTopMargin(format.topMargin() * scale);
+    format.setBottomMargin(format.bottomMargin() * scale);
+    editor.setPosition(block.position());
+    editor.setBlockFormat(format);
+  }
+  editor.endEditBlock();
+}
+
+// A copy of the document laid out for the printer's page.
 std::unique_ptr<QTextDocument> PageDocument(const QTextDocument& document, QPaintDevice* device,
                                             const QSizeF& page) {
   std::unique_ptr<QTextDocument> copy(document.clone());
+  copy->setUndoRedoEnabled(false);
   copy->setDefaultFont(document.defaultFont());
   copy->setDefaultTextOption(document.defaultTextOption());
+  copy->setIndentWidth(document.indentWidth());
+  ScaleLengths(*copy, device->logicalDpiX() / qreal(kScreenDpi));
   copy->documentLayout()->setPaintDevice(device);
   QTextFrameFormat frame = copy->rootFrame()->frameFormat();
   frame.setMargin(0);

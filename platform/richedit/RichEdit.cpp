@@ -1,12 +1,7 @@
 #include "platform/richedit/RichEdit.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QScrollBar>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFrame>
-#include <QTextList>
 #include <algorithm>
 #include <string_view>
 

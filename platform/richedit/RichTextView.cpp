@@ -4,11 +4,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QMouseEvent>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <climits>
 
 #include "platform/richedit/ClipboardFormat.h"
 #include "platform/richedit/SelectionFormat.h"

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -76,6 +77,30 @@ TEST_F(PrintTest, ThreePageDocumentGivesThreePagesWithItsText) {
   // Every page but the last is filled: no page break comes early.
   EXPECT_GE(PdfText(pdf_, 1, 1).count(QStringLiteral("Строка")), 47);
   EXPECT_GE(PdfText(pdf_, 2, 2).count(QStringLiteral("Строка")), 47);
+}
+
+// The x of a word's box on the printed page, in points, from pdftotext's bounding boxes.
+double WordLeft(const QString& pdf, const QString& word) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  process.waitForFinished(30000);
+  const QString html = QString::fromUtf8(process.readAllStandardOutput());
+  const QRegularExpression box(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>%1</word>").arg(word));
+  const QRegularExpressionMatch match = box.match(html);
+  return match.hasMatch() ? match.captured(1).toDouble() : -1;
+}
+
+TEST_F(PrintTest, IndentsPrintAtTheirSizeInPoints) {
+  if (!HavePdfToText()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  edit->SetText("Alpha\r\nBravo");
+  edit->SetSelStart(7);
+  edit->Paragraph().SetFirstIndent(72);
+  edit->Print("Print of our RichEdit1");
+  const double alpha = WordLeft(pdf_, QStringLiteral("Alpha"));
+  const double bravo = WordLeft(pdf_, QStringLiteral("Bravo"));
+  ASSERT_GE(alpha, 0);
+  ASSERT_GE(bravo, 0);
+  EXPECT_NEAR(bravo - alpha, 72.0, 1.5);
 }
 
 TEST_F(PrintTest, PrintingLeavesTheDocumentAlone) {
