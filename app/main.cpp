@@ -1,8 +1,45 @@
-// The editor's entry point. The windows arrive with the main window's code; until then the
-// program only reports what it is.
-#include <cstdio>
+// The editor's entry point. Until the main window's own code arrives, the program opens a plain
+// window with the rich-text control and the document named on the command line, so that the
+// platform layer can be tried by hand.
+#include <exception>
+#include <string>
 
-int main() {
-  std::puts("tarvik: the editor's windows are not built yet");
-  return 0;
+#include "pictures/RxGIF.h"
+#include "platform/Application.h"
+#include "platform/Form.h"
+#include "platform/Stream.h"
+#include "platform/richedit/RichEdit.h"
+#include "platform/richedit/RichEditLayout.h"
+
+namespace {
+
+void OpenDocument(TRichEdit& editor, const std::string& fileName) {
+  try {
+    TFileStream stream(fileName, TFileStream::fmOpenRead);
+    editor.LoadFromStream(stream);
+  } catch (const std::exception& error) {
+    Application->HandleException(error);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Application->Initialize(argc, argv);
+  RegisterGIFImage();
+  RegisterRichEditLayoutClasses();
+  Application->SetTitle("Тарвик");
+  TForm* form = nullptr;
+  Application->CreateForm(form);
+  form->SetCaption("Тарвик");
+  form->SetPosition(poScreenCenter);
+  form->SetClientWidth(640);
+  form->SetClientHeight(480);
+  auto* editor = new TRichEdit(form);
+  editor->SetParent(form);
+  editor->SetAlign(alClient);
+  if (argc > 1) OpenDocument(*editor, argv[1]);
+  const int code = Application->Run();
+  Application->Finalize();
+  return code;
 }

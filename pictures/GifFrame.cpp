@@ -71,7 +71,7 @@ void TGIFFrame::findImageData(TGifByteReader& reader) {
 void TGIFFrame::applyGraphicControls() {
   for (const auto& e : extensions_) {
     if (e.Kind != etGraphic) continue;
-    const auto gc = TGraphicControl::From(e);
+    const auto gc = TGraphicControlBlock::From(e);
     if (!gc.HasTransparency())
       transparentColor_ = clNone;
     else if (gc.TransparentIndex < colorMap_.Count)

@@ -39,7 +39,7 @@ struct TExtension {
 };
 
 // A graphic control extension's fields (its six fixed bytes: size, flags, delay, index, 0).
-struct TGraphicControl {
+struct TGraphicControlBlock {
   std::uint8_t Flags = 0;
   std::uint16_t Delay = 0;  // hundredths of a second
   std::uint8_t TransparentIndex = 0;
@@ -47,8 +47,8 @@ struct TGraphicControl {
   bool HasTransparency() const { return (Flags & 1) != 0; }
   int Disposal() const { return (Flags >> 2) & 7; }
 
-  static TGraphicControl From(const TExtension& e) {
-    TGraphicControl g;
+  static TGraphicControlBlock From(const TExtension& e) {
+    TGraphicControlBlock g;
     if (e.Fixed.size() >= 5) {
       g.Flags = e.Fixed[1];
       g.Delay = static_cast<std::uint16_t>(e.Fixed[2] | e.Fixed[3] << 8);

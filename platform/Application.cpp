@@ -16,6 +16,7 @@
 #include "platform/Form.h"
 #include "platform/HintWindow.h"
 #include "platform/QtBridge.h"
+#include "platform/Translations.h"
 
 namespace {
 
@@ -119,6 +120,8 @@ void TApplication::Initialize() {
   if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
     app->setQuitOnLastWindowClosed(false);
   InstallFontSubstitutions();
+  // The standard dialogs and message-box buttons speak the program's language.
+  InstallRussianTranslation();
 }
 
 void TApplication::FormCreated(TCustomForm* form) {

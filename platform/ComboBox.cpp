@@ -166,19 +166,7 @@ void TCustomComboBox::PlaceEditor() {
 }
 
 void TCustomComboBox::ApplyEditorLook() {
-  editor_->setFont(QtFont(Font()));
-  QPalette palette = editor_->palette();
-  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-    palette.setColor(group, QPalette::Base, QtColor(Color()));
-    palette.setColor(group, QPalette::Window, QtColor(Color()));
-    palette.setColor(group, QPalette::Text, QtColor(Font().Color()));
-    palette.setColor(group, QPalette::Highlight, QtColor(clHighlight));
-    palette.setColor(group, QPalette::HighlightedText, QtColor(clHighlightText));
-  }
-  palette.setColor(QPalette::Disabled, QPalette::Base, QtColor(clBtnFace));
-  palette.setColor(QPalette::Disabled, QPalette::Window, QtColor(clBtnFace));
-  palette.setColor(QPalette::Disabled, QPalette::Text, QtColor(clGrayText));
-  editor_->setPalette(palette);
+  ApplyEditLook(*editor_, Font(), Color());
 }
 
 // --- Items, selection and text

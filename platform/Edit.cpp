@@ -93,20 +93,7 @@ void TEdit::PlaceEditor() {
 }
 
 void TEdit::ApplyLook() {
-  editor_->setFont(QtFont(Font()));
-  QPalette palette = editor_->palette();
-  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-    palette.setColor(group, QPalette::Base, QtColor(Color()));
-    palette.setColor(group, QPalette::Window, QtColor(Color()));
-    palette.setColor(group, QPalette::Text, QtColor(Font().Color()));
-    palette.setColor(group, QPalette::Highlight, QtColor(clHighlight));
-    palette.setColor(group, QPalette::HighlightedText, QtColor(clHighlightText));
-  }
-  // A disabled edit shows grey text on the button face, as the classic one does.
-  palette.setColor(QPalette::Disabled, QPalette::Base, QtColor(clBtnFace));
-  palette.setColor(QPalette::Disabled, QPalette::Window, QtColor(clBtnFace));
-  palette.setColor(QPalette::Disabled, QPalette::Text, QtColor(clGrayText));
-  editor_->setPalette(palette);
+  ApplyEditLook(*editor_, Font(), Color());
 }
 
 void TEdit::Paint() {

@@ -17,6 +17,7 @@
 #include "platform/Types.h"
 
 class QPainter;
+class QWidget;
 
 // The pixels of a bitmap: always QImage::Format_RGB32 (bytes B, G, R, 0xFF). Writing through
 // the non-const overload is allowed; call bitmap.Modified() afterwards if listeners care.
@@ -42,6 +43,9 @@ TRegion FromQtRegion(const QRegion& region);
 // System colours resolved; clNone and clDefault give an invalid QColor.
 QColor QtColor(TColor color);
 TColor FromQtColor(const QColor& color);
+// Gives a Qt text field (the edit's, the combo box's) the classic edit look: the control's
+// font and colour, the highlight colours, and grey text on the button face when disabled.
+void ApplyEditLook(QWidget& field, const TFont& font, TColor color);
 // The 0xFFRRGGBB pixel value of a colour in a Format_RGB32 image (system colours resolved).
 inline QRgb QtPixel(TColor color) {
   const TColor c = ColorToRGB(color);
