@@ -240,10 +240,40 @@ void TBitmap::SetTransparentMode(TTransparentMode mode) {
     SetTransparentColor(TransparentColor());
 }
 
+namespace {
+
+// A black-and-white picture copied onto a colour one takes the canvas's colours, as the
+// classic copy does: black pixels the text colour, white pixels the background (brush) colour.
+TBitmap InCanvasColors(const TBitmap& mask, TCanvas& canvas) {
+  TBitmap colored(mask);
+  colored.SetMonochrome(false);
+  const TColor ink = ColorToRGB(canvas.Font().Color());
+  const TColor paper = ColorToRGB(canvas.Brush().Color());
+  for (int y = 0; y < colored.Height(); ++y) {
+    std::uint8_t* row = colored.ScanLine(y);
+    for (int x = 0; x < colored.Width(); ++x, row += TBitmap::PixelStep) {
+      const bool white = row[0] == 255 && row[1] == 255 && row[2] == 255;
+      const TColor c = white ? paper : ink;
+      row[0] = GetBValue(c);
+      row[1] = GetGValue(c);
+      row[2] = GetRValue(c);
+    }
+  }
+  return colored;
+}
+
+}  // namespace
+
 void TBitmap::Draw(TCanvas& canvas, const TRect& rect) {
   if (Empty()) return;
+  const TRect whole = Rect(0, 0, Width(), Height());
+  const TBitmap* target = canvas.Bitmap();
+  if (Monochrome() && !Transparent() && target && !target->Monochrome()) {
+    canvas.StretchCopy(rect, InCanvasColors(*this, canvas), whole, clNone);
+    return;
+  }
   const TColor key = Transparent() ? ColorToRGB(TransparentColor()) : clNone;
-  canvas.StretchCopy(rect, *this, Rect(0, 0, Width(), Height()), key);
+  canvas.StretchCopy(rect, *this, whole, key);
 }
 
 void TBitmap::LoadFromStream(TStream& stream) {

@@ -231,6 +231,35 @@ TEST(Bitmap, MonochromeBitmapsKeepBlackAndWhite) {
   EXPECT_EQ(PixelsOf(copy, clBlack), PixelsOf(bitmap, clBlack));
 }
 
+TEST(Bitmap, MonochromeDrawTakesTheTextAndBackgroundColoursOfTheCanvas) {
+  TBitmap mask(3, 1);  // black, white, black
+  mask.Canvas().SetPixels(0, 0, clBlack);
+  mask.Canvas().SetPixels(2, 0, clBlack);
+  mask.SetMonochrome(true);
+  TBitmap target(5, 2);
+  target.Canvas().Font().SetColor(clRed);
+  target.Canvas().Brush().SetColor(clHighlight);
+  target.Canvas().Draw(1, 1, mask);
+  EXPECT_EQ(PixelsOf(target, clRed), (PixelSet{{1, 1}, {3, 1}}));
+  EXPECT_EQ(PixelsOf(target, clHighlight), (PixelSet{{2, 1}}));
+  EXPECT_EQ(PixelsOf(target, clWhite).size(), 7u);  // the rest untouched
+  EXPECT_TRUE(mask.Monochrome());                   // the picture itself is unchanged
+
+  // Onto another black-and-white picture, and when transparent, the pixels go as they are.
+  TBitmap monoTarget(3, 1);
+  monoTarget.SetMonochrome(true);
+  monoTarget.Canvas().Font().SetColor(clRed);
+  monoTarget.Canvas().Draw(0, 0, mask);
+  EXPECT_EQ(PixelsOf(monoTarget, clBlack), (PixelSet{{0, 0}, {2, 0}}));
+  mask.SetTransparent(true);  // key: the bottom-left pixel, black
+  TBitmap under(3, 1);
+  under.Canvas().Brush().SetColor(clGreen);
+  under.Canvas().FillRect(Rect(0, 0, 3, 1));
+  under.Canvas().Draw(0, 0, mask);
+  EXPECT_EQ(PixelsOf(under, clWhite), (PixelSet{{1, 0}}));
+  EXPECT_EQ(PixelsOf(under, clGreen), (PixelSet{{0, 0}, {2, 0}}));
+}
+
 TEST(Bitmap, ReadsPaletteDepthsAsTheGifDecoderWritesThem) {
   // 4 bits per pixel, two rows stored bottom-up: the first stored row is the picture's last.
   const std::vector<TColor> palette = {clBlack, clRed, clLime, clBlue};
