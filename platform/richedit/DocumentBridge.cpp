@@ -94,6 +94,14 @@ class ModelCollector {
   std::unordered_map<int, rtf::CharFormat> byIndex_;
 };
 
+// Empties a document but keeps the page margins it was given: clearing alone would reset
+// them to the document margin on every side.
+void ClearKeepingFrame(QTextDocument& target) {
+  const QTextFrameFormat frame = target.rootFrame()->frameFormat();
+  target.clear();
+  target.rootFrame()->setFrameFormat(frame);
+}
+
 // Writes paragraphs of a model at a cursor, joining neighbouring bullet paragraphs in one list.
 class ParagraphWriter {
  public:
@@ -186,7 +194,7 @@ std::u16string FromQtText(const QString& text) {
 }
 
 void BuildTextDocument(const rtf::RichDocument& model, QTextDocument& target) {
-  target.clear();
+  ClearKeepingFrame(target);
   QTextCursor cursor(&target);
   cursor.beginEditBlock();
   ParagraphWriter writer(model, cursor);
@@ -203,7 +211,7 @@ void BuildTextDocument(const rtf::RichDocument& model, QTextDocument& target) {
 
 void BuildPlainTextDocument(const rtf::RichDocument& model, QTextDocument& target,
                             const QTextCharFormat& textFormat) {
-  target.clear();
+  ClearKeepingFrame(target);
   QTextCursor cursor(&target);
   cursor.beginEditBlock();
   const QTextBlockFormat plainBlock = ToQtBlockFormat(rtf::ParaFormat{});

@@ -91,12 +91,15 @@ ResolvedCharFormat FromQtCharFormat(const QTextCharFormat& format, const Resolve
   return result;
 }
 
-void ApplyIndentGeometry(QTextBlockFormat& format) {
+void ApplyIndentGeometry(QTextBlockFormat& format, bool bullet) {
   const long long left = format.intProperty(kLeftTwipsProperty);
   const long long first = format.intProperty(kFirstTwipsProperty);
   const long long right = format.intProperty(kRightTwipsProperty);
   const int restPixels = std::max(0, kLeftOffsetPixels + TwipsToPixels(left));
-  const int firstPixels = std::max(0, kLeftOffsetPixels + TwipsToPixels(left + first));
+  int firstPixels = std::max(0, kLeftOffsetPixels + TwipsToPixels(left + first));
+  // The bullet stands at the first-line position and its text follows after the bullet's
+  // room, or at the left indent when a hanging indent leaves more room than that.
+  if (bullet) firstPixels = std::max(restPixels, firstPixels + kBulletRoomPixels);
   format.setLeftMargin(restPixels);
   format.setTextIndent(firstPixels - restPixels);
   format.setRightMargin(std::max(0, kRightOffsetPixels + TwipsToPixels(right)));
@@ -107,7 +110,7 @@ void StoreParaFormat(QTextBlockFormat& target, const rtf::ParaFormat& format) {
   target.setProperty(kLeftTwipsProperty, format.leftTwips);
   target.setProperty(kFirstTwipsProperty, format.firstTwips);
   target.setProperty(kRightTwipsProperty, format.rightTwips);
-  ApplyIndentGeometry(target);
+  ApplyIndentGeometry(target, format.bullet);
 }
 
 QTextBlockFormat ToQtBlockFormat(const rtf::ParaFormat& format) {
@@ -129,7 +132,7 @@ rtf::ParaFormat FromQtBlockFormat(const QTextBlockFormat& format, bool bullet) {
 QTextListFormat BulletListFormat() {
   QTextListFormat format;
   format.setStyle(QTextListFormat::ListDisc);
-  format.setIndent(1);
+  format.setIndent(0);  // the blocks' own margins make the bullet's room
   return format;
 }
 

@@ -28,9 +28,9 @@ constexpr int kTwipsPerPixel = 15;  // at 96 pixels per inch
 // still show: −3 points (4 pixels) reaches the edge exactly.
 constexpr int kLeftOffsetPixels = 4;
 constexpr int kRightOffsetPixels = 4;
-// Room between a bullet's first-line position and the text, where Qt draws the marker. It is
-// the document's indent width and a bullet list's indent is 1, so the room comes and goes
-// with list membership.
+// The least room between a bullet's first-line position and its text, where Qt draws the
+// marker (just left of the text). A hanging indent wider than this puts the text at the left
+// indent, so that the first line lines up with the following ones.
 constexpr int kBulletRoomPixels = 15;
 
 // The font of a character format resolved against the document's font table.
@@ -50,12 +50,14 @@ ResolvedCharFormat FromQtCharFormat(const QTextCharFormat& format, const Resolve
 
 QTextBlockFormat ToQtBlockFormat(const rtf::ParaFormat& format);
 // Writes alignment and indents into an existing block format, keeping its other properties
-// (list membership among them); the bullet is not touched.
+// (list membership among them). The bullet itself is list membership and not touched here,
+// but the pixel geometry is that of a bullet paragraph when format.bullet is set.
 void StoreParaFormat(QTextBlockFormat& target, const rtf::ParaFormat& format);
 // bullet is not a block property in Qt (it is list membership): the caller passes it.
 rtf::ParaFormat FromQtBlockFormat(const QTextBlockFormat& format, bool bullet);
-// Recomputes Qt's pixel margins from the exact twips the block carries.
-void ApplyIndentGeometry(QTextBlockFormat& format);
+// Recomputes Qt's pixel margins from the exact twips the block carries, for a bullet
+// paragraph or a plain one.
+void ApplyIndentGeometry(QTextBlockFormat& format, bool bullet);
 // The list format of bullet paragraphs.
 QTextListFormat BulletListFormat();
 

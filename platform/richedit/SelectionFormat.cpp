@@ -28,23 +28,30 @@ bool IsBullet(const QTextBlock& block) {
   return block.textList() != nullptr;
 }
 
+// Gives a paragraph the geometry of a bullet paragraph or of a plain one.
+void StoreGeometry(QTextCursor& editor, int position, bool bullet) {
+  const QTextBlock block = editor.document()->findBlock(position);
+  QTextBlockFormat format = block.blockFormat();
+  format.setIndent(0);  // leaving a list would move the list's indent into the block
+  ApplyIndentGeometry(format, bullet);
+  editor.setPosition(position);
+  editor.setBlockFormat(format);
+}
+
 void MakeBullet(QTextCursor& editor, const QTextBlock& block) {
   const QTextBlock previous = block.previous();
   if (previous.isValid() && previous.textList() != nullptr) {
     previous.textList()->add(block);
-    return;
+  } else {
+    editor.setPosition(block.position());
+    editor.createList(BulletListFormat());
   }
-  editor.setPosition(block.position());
-  editor.createList(BulletListFormat());
+  StoreGeometry(editor, block.position(), true);
 }
 
 void MakePlain(QTextCursor& editor, const QTextBlock& block) {
   block.textList()->remove(block);
-  // Leaving a list moves its indent into the block's own; our geometry has none.
-  QTextBlockFormat format = editor.document()->findBlock(block.position()).blockFormat();
-  format.setIndent(0);
-  editor.setPosition(block.position());
-  editor.setBlockFormat(format);
+  StoreGeometry(editor, block.position(), false);
 }
 
 }  // namespace

@@ -139,6 +139,36 @@ TEST_F(RichEditTest, BulletsComeAndGo) {
   EXPECT_EQ(LineStarts(View(), 0)[0], richedit::kLeftOffsetPixels);
 }
 
+TEST_F(RichEditTest, ABulletsTextLinesUpWithItsFollowingLines) {
+  edit->SetText(kWrapping);
+  edit->SetWidth(250);
+  // The classic bulleted paragraph: a hanging indent of 18 pt (24 px).
+  edit->Paragraph().SetNumbering(nsBullet);
+  edit->Paragraph().SetFirstIndent(0);
+  edit->Paragraph().SetLeftIndent(18);
+  std::vector<qreal> starts = LineStarts(View(), 0);
+  ASSERT_GE(starts.size(), 2u);
+  for (qreal x : starts) EXPECT_EQ(x, richedit::kLeftOffsetPixels + 24);
+  // Without a hanging indent the text leaves the bullet its room; the next lines do not.
+  edit->Paragraph().SetLeftIndent(0);
+  starts = LineStarts(View(), 0);
+  EXPECT_EQ(starts[0], richedit::kLeftOffsetPixels + richedit::kBulletRoomPixels);
+  EXPECT_EQ(starts[1], richedit::kLeftOffsetPixels);
+  // Taking the bullet away gives the plain geometry back, and a bullet read from a file gets
+  // the same lines as one set here (a loaded document keeps the control's page margins).
+  edit->Paragraph().SetLeftIndent(18);
+  edit->Paragraph().SetNumbering(nsNone);
+  starts = LineStarts(View(), 0);
+  EXPECT_EQ(starts[0], richedit::kLeftOffsetPixels);
+  EXPECT_EQ(starts[1], richedit::kLeftOffsetPixels + 24);
+  LoadRtf("{\\rtf1{\\pntext\\'B7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'B7}}\\fi-360\\li360 " +
+          std::string(kWrapping) + "\\par}");
+  starts = LineStarts(View(), 0);
+  ASSERT_GE(starts.size(), 2u);
+  EXPECT_EQ(starts[0], richedit::kLeftOffsetPixels + 24);
+  EXPECT_EQ(starts[1], richedit::kLeftOffsetPixels + 24);
+}
+
 TEST_F(RichEditTest, IndentsStayWithinTheControlsLimits) {
   edit->SetText("x");
   edit->Paragraph().SetFirstIndent(1000000);
