@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <new>
 
 #include "platform/ControlDispatch.h"
 #include "platform/ControlHost.h"
@@ -230,7 +231,9 @@ void TApplication::ShowException(const std::exception& error) {
   std::string caption = title_;
   if (caption.empty() && QCoreApplication::instance())
     caption = FromQtString(QCoreApplication::applicationName());
-  const std::string text = WithFullStop(error.what());
+  // The library's own text for an exhausted heap means nothing to a user.
+  const bool outOfMemory = dynamic_cast<const std::bad_alloc*>(&error) != nullptr;
+  const std::string text = WithFullStop(outOfMemory ? "Out of memory" : error.what());
   try {
     if (ErrorBox)
       ErrorBox(caption, text);

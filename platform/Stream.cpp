@@ -1,5 +1,6 @@
 #include "platform/Stream.h"
 
+#include <sys/stat.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -37,10 +38,17 @@ void TMemoryStream::SetPosition(std::int64_t position) {
 }
 
 TFileStream::TFileStream(const std::string& fileName, Mode mode) : name_(fileName) {
+  const char* what = mode == fmCreate ? "Cannot create file" : "Cannot open file";
   file_ = std::fopen(fileName.c_str(), mode == fmCreate ? "wb" : "rb");
-  if (!file_) {
-    const char* what = mode == fmCreate ? "Cannot create file" : "Cannot open file";
+  if (!file_)
     throw EStreamError(std::string(what) + " \"" + fileName + "\". " + std::strerror(errno));
+  // A folder opens for reading here but has no bytes to give: refuse it as the classic
+  // open of a folder does, instead of reading nonsense sizes later.
+  struct stat info {};
+  if (::fstat(::fileno(file_), &info) == 0 && S_ISDIR(info.st_mode)) {
+    std::fclose(file_);
+    file_ = nullptr;
+    throw EStreamError(std::string(what) + " \"" + fileName + "\". " + std::strerror(EISDIR));
   }
 }
 
@@ -49,7 +57,11 @@ TFileStream::~TFileStream() {
 }
 
 std::size_t TFileStream::Read(void* buffer, std::size_t count) {
-  return std::fread(buffer, 1, count, file_);
+  const std::size_t n = std::fread(buffer, 1, count, file_);
+  // Fewer bytes at the end of the file are normal; a failing device is not, and must not pass
+  // for a shorter file.
+  if (n < count && std::ferror(file_)) throw EStreamError("Stream read error");
+  return n;
 }
 
 void TFileStream::Write(const void* buffer, std::size_t count) {

@@ -10,7 +10,8 @@
 class TStream {
  public:
   virtual ~TStream() = default;
-  // Reads up to count bytes; returns how many were read (fewer only at the end).
+  // Reads up to count bytes; returns how many were read (fewer only at the end). A device
+  // that fails raises EStreamError ("Stream read error").
   virtual std::size_t Read(void* buffer, std::size_t count) = 0;
   // Writes all count bytes or raises EStreamError.
   virtual void Write(const void* buffer, std::size_t count) = 0;

@@ -2,6 +2,7 @@
 // added), OnException, the message loop and Terminate, timers of the timer component and of
 // controls, and the screen queries.
 #include <QTimer>
+#include <new>
 
 #include "control_fixture.h"
 #include "platform/Environment.h"
@@ -44,13 +45,15 @@ TEST_F(ControlTest, TheDefaultErrorHandlerShowsTheMessageWithAFullStop) {
   Application->HandleException(Exception("Вопрос?"));
   Application->HandleException(Exception("Trailing space \n"));
   Application->HandleException(Exception(""));
-  ASSERT_EQ(boxes.size(), 5u);
+  Application->HandleException(std::bad_alloc());
+  ASSERT_EQ(boxes.size(), 6u);
   EXPECT_EQ(boxes[0].first, "Тарвик");
   EXPECT_EQ(boxes[0].second, "Cannot open file \"a.rtf\". No such file.");
   EXPECT_EQ(boxes[1].second, "Уже с точкой.");
   EXPECT_EQ(boxes[2].second, "Вопрос?");
   EXPECT_EQ(boxes[3].second, "Trailing space.");
   EXPECT_EQ(boxes[4].second, "");
+  EXPECT_EQ(boxes[5].second, "Out of memory.");  // not the library's "std::bad_alloc"
 }
 
 TEST_F(ControlTest, WithoutAHookTheErrorGoesToTheEnvironmentsMessageBox) {
