@@ -1,4 +1,5 @@
 #include "platform/richedit/DocumentPrinter.h"
+#include "platform/richedit/BulletPainter.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <memory>
 
 #include "platform/Printer.h"
+#include "platform/richedit/BulletPainter.h"
 
 namespace richedit {
 namespace {
@@ -38,6 +40,10 @@ void ScaleLengths(QTextDocument& copy, qreal scale) {
   editor.endEditBlock();
 }
 
+qreal DeviceScale(const QPaintDevice& device) {
+  return device.logicalDpiX() / qreal(kScreenDpi);
+}
+
 // A copy of the document laid out for the printer's page.
 std::unique_ptr<QTextDocument> PageDocument(const QTextDocument& document, QPaintDevice* device,
                                             const QSizeF& page) {
@@ -46,7 +52,7 @@ std::unique_ptr<QTextDocument> PageDocument(const QTextDocument& document, QPain
   copy->setDefaultFont(document.defaultFont());
   copy->setDefaultTextOption(document.defaultTextOption());
   copy->setIndentWidth(document.indentWidth());
-  ScaleLengths(*copy, device->logicalDpiX() / qreal(kScreenDpi));
+  ScaleLengths(*copy, DeviceScale(*device));
   copy->documentLayout()->setPaintDevice(device);
   QTextFrameFormat frame = copy->rootFrame()->frameFormat();
   frame.setMargin(0);
@@ -57,7 +63,7 @@ std::unique_ptr<QTextDocument> PageDocument(const QTextDocument& document, QPain
 }
 
 void PaintPage(QTextDocument& document, QPainter& painter, int page, const QSizeF& size,
-               const QColor& textColor) {
+               qreal scale, const QColor& textColor) {
   const QRectF pageRect(0, page * size.height(), size.width(), size.height());
   painter.save();
   painter.translate(0, -pageRect.top());
@@ -66,6 +72,7 @@ void PaintPage(QTextDocument& document, QPainter& painter, int page, const QSize
   context.clip = pageRect;
   context.palette.setColor(QPalette::Text, textColor);
   document.documentLayout()->draw(&painter, context);
+  PaintBullets(painter, document, pageRect, scale, textColor);
   painter.restore();
 }
 
@@ -82,7 +89,7 @@ void PrintTextDocument(const QTextDocument& document, const QColor& defaultTextC
     const int pages = copy->pageCount();
     for (int i = 0; i < pages; ++i) {
       if (i > 0) printer.NewPage();
-      PaintPage(*copy, painter, i, page, defaultTextColor);
+      PaintPage(*copy, painter, i, page, DeviceScale(*painter.device()), defaultTextColor);
     }
   } catch (...) {
     printer.Abort();

@@ -91,12 +91,17 @@ ResolvedCharFormat FromQtCharFormat(const QTextCharFormat& format, const Resolve
   return result;
 }
 
-void ApplyIndentGeometry(QTextBlockFormat& format, bool bullet) {
+int FirstLinePixels(const QTextBlockFormat& format) {
   const long long left = format.intProperty(kLeftTwipsProperty);
   const long long first = format.intProperty(kFirstTwipsProperty);
+  return std::max(0, kLeftOffsetPixels + TwipsToPixels(left + first));
+}
+
+void ApplyIndentGeometry(QTextBlockFormat& format, bool bullet) {
+  const long long left = format.intProperty(kLeftTwipsProperty);
   const long long right = format.intProperty(kRightTwipsProperty);
   const int restPixels = std::max(0, kLeftOffsetPixels + TwipsToPixels(left));
-  int firstPixels = std::max(0, kLeftOffsetPixels + TwipsToPixels(left + first));
+  int firstPixels = FirstLinePixels(format);
   // The bullet stands at the first-line position and its text follows after the bullet's
   // room, or at the left indent when a hanging indent leaves more room than that.
   if (bullet) firstPixels = std::max(restPixels, firstPixels + kBulletRoomPixels);
@@ -131,7 +136,7 @@ rtf::ParaFormat FromQtBlockFormat(const QTextBlockFormat& format, bool bullet) {
 
 QTextListFormat BulletListFormat() {
   QTextListFormat format;
-  format.setStyle(QTextListFormat::ListDisc);
+  format.setStyle(QTextListFormat::ListStyleUndefined);
   format.setIndent(0);  // the blocks' own margins make the bullet's room
   return format;
 }

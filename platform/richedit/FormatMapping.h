@@ -28,9 +28,9 @@ constexpr int kTwipsPerPixel = 15;  // at 96 pixels per inch
 // still show: −3 points (4 pixels) reaches the edge exactly.
 constexpr int kLeftOffsetPixels = 4;
 constexpr int kRightOffsetPixels = 4;
-// The least room between a bullet's first-line position and its text, where Qt draws the
-// marker (just left of the text). A hanging indent wider than this puts the text at the left
-// indent, so that the first line lines up with the following ones.
+// The least room between a bullet's first-line position, where the bullet stands, and its
+// text. A hanging indent wider than this puts the text at the left indent, so that the first
+// line lines up with the following ones.
 constexpr int kBulletRoomPixels = 15;
 
 // The font of a character format resolved against the document's font table.
@@ -58,7 +58,11 @@ rtf::ParaFormat FromQtBlockFormat(const QTextBlockFormat& format, bool bullet);
 // Recomputes Qt's pixel margins from the exact twips the block carries, for a bullet
 // paragraph or a plain one.
 void ApplyIndentGeometry(QTextBlockFormat& format, bool bullet);
-// The list format of bullet paragraphs.
+// Where a paragraph's first line starts, in pixels from the edit area's edge: where the bullet
+// of a bullet paragraph stands.
+int FirstLinePixels(const QTextBlockFormat& format);
+// The list format of bullet paragraphs. It has no marker of Qt's: Qt would draw it against
+// the text, so the control paints the bullet at the first-line position (BulletPainter.h).
 QTextListFormat BulletListFormat();
 
 }  // namespace richedit

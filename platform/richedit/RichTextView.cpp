@@ -4,9 +4,13 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "platform/richedit/BulletPainter.h"
 #include "platform/richedit/ClipboardFormat.h"
 #include "platform/richedit/SelectionFormat.h"
 
@@ -22,6 +26,12 @@ bool InsertsText(const QKeyEvent& event) {
   return !text.isEmpty() && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127;
 }
 
+// Enter, alone or from the keypad: a new paragraph.
+bool StartsParagraph(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers others = event.modifiers() & ~Qt::KeypadModifier;
+  return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) && others == 0;
+}
+
 }  // namespace
 
 RichTextView::RichTextView(QWidget* parent) : QTextEdit(parent) {
@@ -35,6 +45,16 @@ int RichTextView::RoomForReplacement() const {
   if (left < 0) return -1;
   const QTextCursor cursor = textCursor();
   return left + (cursor.selectionEnd() - cursor.selectionStart());
+}
+
+// Enter always splits the paragraph, the new one taking the paragraph's and the typing
+// format. (Qt's editor, in an empty paragraph, would instead reset both formats to its
+// defaults and insert nothing, which drops our indents, bullets and fonts.)
+void RichTextView::InsertParagraph() {
+  QTextCursor cursor = textCursor();
+  cursor.insertBlock(cursor.blockFormat(), cursor.charFormat());
+  setTextCursor(cursor);
+  ensureCursorVisible();
 }
 
 // Backspace at the start of a bullet paragraph takes the bullet away, as the classic control
@@ -76,12 +96,26 @@ void RichTextView::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  if (!isReadOnly() && StartsParagraph(*event)) {
+    InsertParagraph();
+    event->accept();
+    return;
+  }
   if (!isReadOnly() && event->key() == Qt::Key_Backspace && event->modifiers() == Qt::NoModifier &&
       RemoveBulletAtBlockStart()) {
     event->accept();
     return;
   }
   QTextEdit::keyPressEvent(event);
+}
+
+void RichTextView::paintEvent(QPaintEvent* event) {
+  QTextEdit::paintEvent(event);
+  const QPointF scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  QPainter painter(viewport());
+  painter.translate(-scrolled);
+  PaintBullets(painter, *document(), QRectF(event->rect()).translated(scrolled), 1.0,
+               palette().color(QPalette::Text));
 }
 
 void RichTextView::contextMenuEvent(QContextMenuEvent* event) {

@@ -38,6 +38,7 @@ class RichTextView : public QTextEdit {
   void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
 
   QMimeData* createMimeDataFromSelection() const override;
@@ -45,6 +46,7 @@ class RichTextView : public QTextEdit {
   void insertFromMimeData(const QMimeData* source) override;
 
  private:
+  void InsertParagraph();
   bool RemoveBulletAtBlockStart();
 };
 

@@ -50,6 +50,11 @@ class RichEditTest : public ::testing::Test {
     return rtf::ReadRtf(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   }
+  // A bullet paragraph with the usual hanging indent of 18 pt, then a plain one.
+  static constexpr const char* kBulletRtf =
+      "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\pard{\\pntext\\'B7\\tab}{\\*\\pn\\pnlvlblt"
+      "{\\pntxtb\\'B7}}\\fi-360\\li360\\f0\\fs20 item\\par\\pard after\\par}";
+
   void LoadRtf(const std::string& rtfText) {
     TMemoryStream stream(std::vector<std::uint8_t>(rtfText.begin(), rtfText.end()));
     edit->LoadFromStream(stream);

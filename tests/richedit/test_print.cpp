@@ -129,4 +129,14 @@ TEST_F(RichEditTest, WithoutAnyPrinterPrintingFailsWithAMessage) {
   EXPECT_FALSE(Printer().Printing());
 }
 
+TEST_F(PrintTest, BulletsArePrintedBeforeTheirText) {
+  if (!HavePdfToText()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  LoadRtf(kBulletRtf);
+  edit->Print("Bullets");
+  const QString text = PdfText(pdf_);
+  EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\u2022\\s+item"))))
+      << text.toStdString();
+  EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("\u2022\\s+after"))));
+}
+
 }  // namespace

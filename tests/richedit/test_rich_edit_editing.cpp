@@ -63,6 +63,28 @@ TEST_F(RichEditTest, WithoutWordWrapALongLineIsOneLine) {
   EXPECT_EQ(edit->LineCount(), 1);
 }
 
+TEST_F(RichEditTest, EnterAlwaysStartsAParagraphInTheSameFormat) {
+  edit->Paragraph().SetFirstIndent(12);
+  edit->SelAttributes().SetStyle(fsBold);
+  edit->SelAttributes().SetSize(14);
+  Type(QStringLiteral("abc\n\n\nx"));  // empty paragraphs too: no Enter is swallowed
+  EXPECT_EQ(edit->Text(), "abc\r\n\r\n\r\nx");
+  const rtf::RichDocument saved = Saved();
+  ASSERT_EQ(saved.paragraphs.size(), 4u);
+  EXPECT_EQ(saved.paragraphs[3].format.leftTwips + saved.paragraphs[3].format.firstTwips, 240);
+  ASSERT_EQ(saved.paragraphs[3].runs.size(), 1u);
+  EXPECT_TRUE(saved.paragraphs[3].runs[0].format.bold);
+  EXPECT_EQ(saved.paragraphs[3].runs[0].format.sizeHalfPt, 28);
+  // In a bullet list an empty item is followed by another item; undo takes one Enter back.
+  edit->Clear();
+  edit->Paragraph().SetNumbering(nsBullet);
+  Type(QStringLiteral("a\n\nb"));
+  for (const rtf::Paragraph& paragraph : Saved().paragraphs) EXPECT_TRUE(paragraph.format.bullet);
+  edit->Undo();
+  edit->Undo();
+  EXPECT_EQ(edit->Text(), "a\r\n");
+}
+
 TEST_F(RichEditTest, UndoTakesBackTyping) {
   EXPECT_FALSE(edit->CanUndo());
   Type(QStringLiteral("ab"));

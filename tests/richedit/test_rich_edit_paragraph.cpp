@@ -2,6 +2,7 @@
 // lines relative to the first line, negative values kept exactly, all paragraphs of the
 // selection changed and the first one read.
 #include <QAbstractTextDocumentLayout>
+#include <QImage>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -137,6 +138,28 @@ TEST_F(RichEditTest, BulletsComeAndGo) {
   EXPECT_EQ(edit->Paragraph().Numbering(), nsNone);
   EXPECT_EQ(edit->Text(), "пункт");
   EXPECT_EQ(LineStarts(View(), 0)[0], richedit::kLeftOffsetPixels);
+}
+
+TEST_F(RichEditTest, TheBulletStandsAtTheFirstLinePositionAndTheTextAtTheIndent) {
+  LoadRtf(kBulletRtf);
+  const QImage face = View().viewport()->grab().toImage();
+  const QTextBlock block = View().document()->firstBlock();
+  const QRectF box = View().document()->documentLayout()->blockBoundingRect(block);
+  const QTextLine line = block.layout()->lineAt(0);
+  const int top = int(box.top() + line.y());
+  const int bottom = int(box.top() + line.y() + line.height());
+  auto inkBetween = [&](int left, int right) {
+    int dark = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x) dark += qGray(face.pixel(x, y)) < 128;
+    return dark;
+  };
+  const int edge = richedit::kLeftOffsetPixels;
+  const int text = edge + 24;
+  EXPECT_GT(inkBetween(edge, edge + 8), 0);  // the bullet
+  EXPECT_EQ(inkBetween(edge + 8, text), 0);  // the hanging indent's room, empty
+  EXPECT_GT(inkBetween(text, text + 20), 0);
+  EXPECT_EQ(LineStarts(View(), 0)[0], text);
 }
 
 TEST_F(RichEditTest, ABulletsTextLinesUpWithItsFollowingLines) {
