@@ -134,13 +134,6 @@ Bytes Indices(const TGIFDib& dib) {
   return out;
 }
 
-std::string ReadFile(const std::string& fileName) {
-  std::ifstream in(fileName, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 bool ParsePpm(const std::string& data, Ppm& ppm) {
   int maxValue = 0;
   int consumed = 0;

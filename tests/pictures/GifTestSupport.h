@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/TempFiles.h"
 #include "pictures/GifWriter.h"
 #include "pictures/RxGIF.h"
 
@@ -60,7 +61,7 @@ struct Ppm {
 };
 bool ReadPpm(const std::string& fileName, Ppm& ppm);
 bool ParsePpm(const std::string& data, Ppm& ppm);
-std::string ReadFile(const std::string& fileName);
+using testfiles::ReadFile;
 
 // A JSON value: enough of the format for the samples' descriptions.
 struct Json {

@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "common/FakeEnvironment.h"
+#include "common/TempFiles.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/DialogsQt.h"
@@ -30,19 +31,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-fs::path FreshDir(const std::string& name) {
-  const fs::path dir = fs::path(testing::TempDir()) / (name + "_" + std::to_string(::getpid()));
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
+using namespace testfiles;
 
 QString Plain(QString text) {
   return text.remove(QLatin1Char('&'));

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "common/TempFiles.h"
 #include "platform/Profile.h"
 #include "platform/ProfileText.h"
 
@@ -17,25 +18,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using namespace testfiles;
 
 class ProfileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::path(testing::TempDir()) /
-           ("profile_" + std::to_string(::getpid()) + "_" +
-            testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    dir_ = FreshDirForThisTest("profile");
     file_ = (dir_ / "Parametr.ini").string();
   }
   void TearDown() override {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "common/TempFiles.h"
 #include "platform/Exception.h"
 #include "platform/Stream.h"
 
@@ -16,12 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path FreshFolder() {
-  const fs::path dir = fs::path(testing::TempDir()) /
-                       ("stream_" + std::to_string(::getpid()) + "_" +
-                        testing::UnitTest::GetInstance()->current_test_info()->name());
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
+  return testfiles::FreshDirForThisTest("stream");
 }
 
 std::string MessageOf(const std::function<void()>& action) {
