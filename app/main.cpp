@@ -5,9 +5,9 @@
 #include <string>
 
 #include "pictures/RxGIF.h"
-#include "platform/Application.h"
-#include "platform/Form.h"
-#include "platform/Stream.h"
+#include "platform/framework/Application.h"
+#include "platform/framework/Form.h"
+#include "platform/core/Stream.h"
 #include "platform/richedit/RichEdit.h"
 #include "platform/richedit/RichEditLayout.h"
 

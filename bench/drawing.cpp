@@ -2,9 +2,9 @@
 // screen-sized bitmap, copying a finished face to the screen, and drawing a caption.
 #include <benchmark/benchmark.h>
 
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Surface.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/framework/Surface.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include <random>
 #include <string>
 
-#include "platform/Application.h"
-#include "platform/Bitmap.h"
-#include "platform/Form.h"
-#include "platform/Stream.h"
-#include "platform/TestInput.h"
+#include "platform/framework/Application.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/framework/Form.h"
+#include "platform/core/Stream.h"
+#include "platform/testing/TestInput.h"
 #include "platform/richedit/RichEdit.h"
 #include "platform/rtf/RtfWriter.h"
 

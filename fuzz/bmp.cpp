@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/Bitmap.h"
-#include "platform/BmpCodec.h"
-#include "platform/Exception.h"
-#include "platform/Stream.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/BmpCodec.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Stream.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {

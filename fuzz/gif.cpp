@@ -5,7 +5,7 @@
 #include <span>
 
 #include "pictures/RxGIF.h"
-#include "platform/Exception.h"
+#include "platform/core/Exception.h"
 
 namespace {
 

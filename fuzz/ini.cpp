@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/LayoutText.h"
-#include "platform/Profile.h"
-#include "platform/ProfileText.h"
+#include "platform/layout/LayoutText.h"
+#include "platform/environment/Profile.h"
+#include "platform/environment/ProfileText.h"
 
 namespace {
 

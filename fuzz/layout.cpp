@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ControlTypes.h"
-#include "platform/Font.h"
-#include "platform/LayoutClass.h"
-#include "platform/LayoutParser.h"
-#include "platform/LayoutReader.h"
-#include "platform/LayoutText.h"
+#include "platform/framework/ControlTypes.h"
+#include "platform/graphics/Font.h"
+#include "platform/layout/LayoutClass.h"
+#include "platform/layout/LayoutParser.h"
+#include "platform/layout/LayoutReader.h"
+#include "platform/layout/LayoutText.h"
 
 namespace {
 

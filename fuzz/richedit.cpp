@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Application.h"
-#include "platform/Form.h"
-#include "platform/Stream.h"
+#include "platform/framework/Application.h"
+#include "platform/framework/Form.h"
+#include "platform/core/Stream.h"
 #include "platform/richedit/RichEdit.h"
 #include "platform/rtf/Normalize.h"
 #include "platform/rtf/RtfReader.h"

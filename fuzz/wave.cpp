@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/Sound.h"
+#include "platform/environment/Sound.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   IsPlayableWave(std::string_view(reinterpret_cast<const char*>(data), size));

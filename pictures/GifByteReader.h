@@ -7,7 +7,7 @@
 #include <cstring>
 #include <span>
 
-#include "platform/Exception.h"
+#include "platform/core/Exception.h"
 
 class TGifByteReader {
  public:

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "pictures/GifSettings.h"
-#include "platform/Exception.h"
+#include "platform/core/Exception.h"
 
 namespace {
 

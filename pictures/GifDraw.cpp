@@ -1,7 +1,7 @@
 // The frames as the drawing layer's bitmaps, and drawing the current frame.
 #include "pictures/RxGIF.h"
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "pictures/GifByteReader.h"
 #include "pictures/GifLzw.h"
 #include "pictures/RxGIF.h"
-#include "platform/Exception.h"
+#include "platform/core/Exception.h"
 
 TGIFFrame::TGIFFrame(const TGIFFrame& source, TGIFImage* owner) : TGIFFrame(source) {
   owner_ = owner;

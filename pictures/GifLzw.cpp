@@ -6,7 +6,7 @@
 
 #include "pictures/GifCodeReader.h"
 #include "pictures/GifRowPlacer.h"
-#include "platform/Exception.h"
+#include "platform/core/Exception.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "pictures/GifByteReader.h"
 #include "pictures/RxGIF.h"
-#include "platform/Exception.h"
+#include "platform/core/Exception.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Color.h"
+#include "platform/graphics/Color.h"
 
 // A colour table: its entry count followed by room for 256 red, green, blue triples. Unused
 // entries stay zero.

@@ -1,7 +1,7 @@
 #include "pictures/RxGIF.h"
 
-#include "platform/Exception.h"
-#include "platform/Stream.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Stream.h"
 
 namespace {
 

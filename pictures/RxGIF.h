@@ -13,8 +13,8 @@
 #include "pictures/GifFrame.h"
 #include "pictures/GifSettings.h"
 #include "pictures/GifTypes.h"
-#include "platform/Color.h"
-#include "platform/Graphic.h"
+#include "platform/graphics/Color.h"
+#include "platform/graphics/Graphic.h"
 
 class TGifByteReader;
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "pictures/GifDump.h"
-#include "platform/Exception.h"
-#include "platform/Stream.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Stream.h"
 
 namespace {
 

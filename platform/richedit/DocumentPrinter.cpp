@@ -9,7 +9,7 @@
 #include <QTextFrame>
 #include <memory>
 
-#include "platform/Printer.h"
+#include "platform/environment/Printer.h"
 #include "platform/richedit/BulletPainter.h"
 
 namespace richedit {

@@ -6,7 +6,7 @@
 // indent from the right edge. Negative values are kept exactly (the display clips them).
 #pragma once
 
-#include "platform/ControlTypes.h"  // TAlignment
+#include "platform/framework/ControlTypes.h"  // TAlignment
 
 class TRichEdit;
 

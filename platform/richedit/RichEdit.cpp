@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <string_view>
 
-#include "platform/Application.h"
-#include "platform/ControlHost.h"
-#include "platform/Exception.h"
-#include "platform/Printer.h"
-#include "platform/QtBridge.h"
-#include "platform/Stream.h"
+#include "platform/framework/Application.h"
+#include "platform/qt/ControlHost.h"
+#include "platform/core/Exception.h"
+#include "platform/environment/Printer.h"
+#include "platform/qt/QtBridge.h"
+#include "platform/core/Stream.h"
 #include "platform/richedit/ClipboardFormat.h"
 #include "platform/richedit/DefaultText.h"
 #include "platform/richedit/DisplayLines.h"

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/Control.h"
+#include "platform/framework/Control.h"
 #include "platform/richedit/ParaAttributes.h"
 #include "platform/richedit/RichEditLines.h"
 #include "platform/richedit/TextAttributes.h"

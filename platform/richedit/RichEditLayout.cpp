@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/LayoutClass.h"
-#include "platform/LayoutClasses.h"
+#include "platform/layout/LayoutClass.h"
+#include "platform/layout/LayoutClasses.h"
 #include "platform/richedit/RichEdit.h"
 
 namespace {

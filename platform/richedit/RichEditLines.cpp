@@ -4,8 +4,8 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "platform/Exception.h"
-#include "platform/QtBridge.h"
+#include "platform/core/Exception.h"
+#include "platform/qt/QtBridge.h"
 #include "platform/richedit/ClipboardFormat.h"
 #include "platform/richedit/RichEditImpl.h"
 

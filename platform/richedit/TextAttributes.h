@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "platform/Color.h"
-#include "platform/Font.h"
+#include "platform/graphics/Color.h"
+#include "platform/graphics/Font.h"
 
 class TRichEdit;
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "platform/Exception.h"
+#include "platform/core/Exception.h"
 #include "platform/rtf/RichDocument.h"
 
 namespace rtf {

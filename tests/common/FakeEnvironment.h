@@ -1,4 +1,4 @@
-// Scriptable stand-ins for everything the program asks of the desktop (platform/Environment.h).
+// Scriptable stand-ins for everything the program asks of the desktop (platform/environment/Environment.h).
 // Creating a FakeEnvironment installs it; destroying it puts back what was there before. Every
 // request is recorded; dialogs and message boxes answer from queues the test fills, and an
 // unscripted one answers as a cancelled dialog (or the box's default button), so no test ever
@@ -22,10 +22,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/ControlTypes.h"
-#include "platform/Environment.h"
-#include "platform/Exception.h"
-#include "platform/Font.h"
+#include "platform/framework/ControlTypes.h"
+#include "platform/environment/Environment.h"
+#include "platform/core/Exception.h"
+#include "platform/graphics/Font.h"
 
 class FakeFindWindow : public IFindWindow {
  public:

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/Component.h"
-#include "platform/LayoutClasses.h"
-#include "platform/LayoutParser.h"
-#include "platform/LayoutReader.h"
-#include "platform/LayoutRegistry.h"
+#include "platform/core/Component.h"
+#include "platform/layout/LayoutClasses.h"
+#include "platform/layout/LayoutParser.h"
+#include "platform/layout/LayoutReader.h"
+#include "platform/layout/LayoutRegistry.h"
 
 struct ShippedLayoutReport {
   std::vector<std::string> files;          // NAME of every resources/layouts/NAME.layout

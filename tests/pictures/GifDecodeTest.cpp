@@ -7,8 +7,8 @@
 
 #include "GifTestSupport.h"
 #include "pictures/GifLzw.h"
-#include "platform/Exception.h"
-#include "platform/Stream.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Stream.h"
 
 using namespace giftest;
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "GifTestSupport.h"
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 
 using namespace giftest;
 

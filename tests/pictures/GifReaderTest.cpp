@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "GifTestSupport.h"
-#include "platform/Exception.h"
-#include "platform/Graphic.h"
-#include "platform/Stream.h"
+#include "platform/core/Exception.h"
+#include "platform/graphics/Graphic.h"
+#include "platform/core/Stream.h"
 
 using namespace giftest;
 

@@ -8,8 +8,8 @@
 
 #include "GifTestSupport.h"
 #include "pictures/GifDump.h"
-#include "platform/Exception.h"
-#include "platform/Stream.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Stream.h"
 
 using namespace giftest;
 namespace fs = std::filesystem;

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "platform/Exception.h"
-#include "platform/Stream.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Stream.h"
 
 namespace giftest {
 

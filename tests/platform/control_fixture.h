@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/Application.h"
-#include "platform/Canvas.h"
-#include "platform/Control.h"
-#include "platform/Exception.h"
-#include "platform/Form.h"
+#include "platform/framework/Application.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/framework/Control.h"
+#include "platform/core/Exception.h"
+#include "platform/framework/Form.h"
 
 class ControlTest : public ::testing::Test {
  protected:

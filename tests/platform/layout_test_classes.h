@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/Component.h"
-#include "platform/ControlTypes.h"
-#include "platform/Font.h"
-#include "platform/Graphic.h"
-#include "platform/LayoutClass.h"
-#include "platform/Stream.h"
+#include "platform/core/Component.h"
+#include "platform/framework/ControlTypes.h"
+#include "platform/graphics/Font.h"
+#include "platform/graphics/Graphic.h"
+#include "platform/layout/LayoutClass.h"
+#include "platform/core/Stream.h"
 
 namespace layout_test {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 
 using PixelSet = std::set<std::pair<int, int>>;  // (x, y)
 

@@ -7,10 +7,10 @@
 
 #include <functional>
 
-#include "platform/Control.h"
-#include "platform/Menus.h"
-#include "platform/TestInput.h"
-#include "platform/Timer.h"
+#include "platform/framework/Control.h"
+#include "platform/menus/Menus.h"
+#include "platform/testing/TestInput.h"
+#include "platform/framework/Timer.h"
 
 class PopupDriver {
  public:

@@ -5,9 +5,9 @@
 #include <new>
 
 #include "control_fixture.h"
-#include "platform/Environment.h"
-#include "platform/TestInput.h"
-#include "platform/Timer.h"
+#include "platform/environment/Environment.h"
+#include "platform/testing/TestInput.h"
+#include "platform/framework/Timer.h"
 
 namespace {
 

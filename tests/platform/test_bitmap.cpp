@@ -4,13 +4,13 @@
 #include <filesystem>
 
 #include "pixel_helpers.h"
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Exception.h"
-#include "platform/Graphic.h"
-#include "platform/Resources.h"
-#include "platform/Stream.h"
-#include "platform/Surface.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/core/Exception.h"
+#include "platform/graphics/Graphic.h"
+#include "platform/graphics/Resources.h"
+#include "platform/core/Stream.h"
+#include "platform/framework/Surface.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "pixel_helpers.h"
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "pixel_helpers.h"
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Region.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Region.h"
 
 namespace {
 

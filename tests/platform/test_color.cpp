@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "platform/Bitmap.h"
-#include "platform/Canvas.h"
-#include "platform/Color.h"
-#include "platform/Font.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Color.h"
+#include "platform/graphics/Font.h"
 
 TEST(Color, SystemColoursResolveThroughTheClassicPalette) {
   const struct {

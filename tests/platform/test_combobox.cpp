@@ -7,9 +7,9 @@
 
 #include "control_fixture.h"
 #include "pixel_helpers.h"
-#include "platform/Bitmap.h"
-#include "platform/ComboBox.h"
-#include "platform/TestInput.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/testing/TestInput.h"
 
 namespace {
 

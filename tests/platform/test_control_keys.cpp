@@ -2,7 +2,7 @@
 // window's controls first, Tab moving the focus in tab order, OnEnter / OnExit and the
 // focus-changed notification.
 #include "control_fixture.h"
-#include "platform/TestInput.h"
+#include "platform/testing/TestInput.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // enter/leave notifications, clicks, double clicks, disabled controls, graphic controls and the
 // control found at a screen point.
 #include "control_fixture.h"
-#include "platform/TestInput.h"
+#include "platform/testing/TestInput.h"
 
 namespace {
 

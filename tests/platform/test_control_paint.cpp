@@ -4,11 +4,11 @@
 #include <QPixmap>
 
 #include "control_fixture.h"
-#include "platform/Bitmap.h"
-#include "platform/ControlHost.h"
-#include "platform/QtBridge.h"
-#include "platform/Region.h"
-#include "platform/TestInput.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/qt/ControlHost.h"
+#include "platform/qt/QtBridge.h"
+#include "platform/graphics/Region.h"
+#include "platform/testing/TestInput.h"
 
 namespace {
 

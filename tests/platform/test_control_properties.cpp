@@ -1,8 +1,8 @@
 // Properties and the notifications they send: parent colour and font, text, enabled, hints,
 // the popup menu on a right click, tab order, z-order and the tree's ownership rules.
 #include "control_fixture.h"
-#include "platform/PopupMenuBase.h"
-#include "platform/TestInput.h"
+#include "platform/menus/PopupMenuBase.h"
+#include "platform/testing/TestInput.h"
 
 namespace {
 

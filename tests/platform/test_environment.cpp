@@ -17,15 +17,15 @@
 
 #include "common/FakeEnvironment.h"
 #include "common/TempFiles.h"
-#include "platform/Clock.h"
-#include "platform/Dialogs.h"
-#include "platform/DialogsQt.h"
-#include "platform/EnvironmentReal.h"
-#include "platform/MessageBox.h"
-#include "platform/MessageBoxQt.h"
-#include "platform/Shell.h"
-#include "platform/Sound.h"
-#include "platform/Translations.h"
+#include "platform/environment/Clock.h"
+#include "platform/environment/Dialogs.h"
+#include "platform/qt/DialogsQt.h"
+#include "platform/qt/EnvironmentReal.h"
+#include "platform/environment/MessageBox.h"
+#include "platform/qt/MessageBoxQt.h"
+#include "platform/environment/Shell.h"
+#include "platform/environment/Sound.h"
+#include "platform/environment/Translations.h"
 
 namespace fs = std::filesystem;
 

@@ -3,11 +3,12 @@
 
 #include "control_fixture.h"
 #include "pixel_helpers.h"
-#include "platform/Bitmap.h"
-#include "platform/Exception.h"
-#include "platform/ExtCtrls.h"
-#include "platform/Stream.h"
-#include "platform/TestInput.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/core/Exception.h"
+#include "platform/controls/Image.h"
+#include "platform/controls/Panel.h"
+#include "platform/core/Stream.h"
+#include "platform/testing/TestInput.h"
 
 namespace {
 

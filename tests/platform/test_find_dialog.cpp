@@ -12,8 +12,8 @@
 #include <QTest>
 
 #include "common/FakeEnvironment.h"
-#include "platform/EnvironmentReal.h"
-#include "platform/FindDialog.h"
+#include "platform/qt/EnvironmentReal.h"
+#include "platform/environment/FindDialog.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <QWidget>
 
 #include "control_fixture.h"
-#include "platform/ControlHost.h"
-#include "platform/Environment.h"
-#include "platform/Region.h"
-#include "platform/TestInput.h"
+#include "platform/qt/ControlHost.h"
+#include "platform/environment/Environment.h"
+#include "platform/graphics/Region.h"
+#include "platform/testing/TestInput.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // HintShortPause while hints are showing, hiding after HintHidePause; the short part in the
 // hint window, the long part as Application->Hint; OnShowHint; the replaceable window class.
 #include "control_fixture.h"
-#include "platform/HintWindow.h"
-#include "platform/TestInput.h"
+#include "platform/framework/HintWindow.h"
+#include "platform/testing/TestInput.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 // client-aligned one, and the later of two assignments winning.
 #include <gtest/gtest.h>
 
-#include "platform/Control.h"
-#include "platform/Form.h"
-#include "platform/LayoutClass.h"
-#include "platform/LayoutReader.h"
+#include "platform/framework/Control.h"
+#include "platform/framework/Form.h"
+#include "platform/layout/LayoutClass.h"
+#include "platform/layout/LayoutReader.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/LayoutParser.h"
+#include "platform/layout/LayoutParser.h"
 
 namespace {
 

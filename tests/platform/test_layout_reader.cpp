@@ -6,8 +6,8 @@
 #include <string>
 
 #include "layout_test_classes.h"
-#include "platform/LayoutParser.h"
-#include "platform/LayoutReader.h"
+#include "platform/layout/LayoutParser.h"
+#include "platform/layout/LayoutReader.h"
 
 using namespace layout_test;
 

@@ -4,11 +4,11 @@
 #include <memory>
 
 #include "pixel_helpers.h"
-#include "platform/Bitmap.h"
-#include "platform/Exception.h"
-#include "platform/FrameControl.h"
-#include "platform/Menus.h"
-#include "platform/SystemMetrics.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/core/Exception.h"
+#include "platform/graphics/FrameControl.h"
+#include "platform/menus/Menus.h"
+#include "platform/framework/SystemMetrics.h"
 
 namespace {
 

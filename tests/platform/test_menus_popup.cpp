@@ -10,9 +10,9 @@
 #include <QWidget>
 
 #include "control_fixture.h"
-#include "platform/Bitmap.h"
-#include "platform/Menus.h"
-#include "platform/TestInput.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/menus/Menus.h"
+#include "platform/testing/TestInput.h"
 #include "popup_driver.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "common/TempFiles.h"
-#include "platform/Profile.h"
-#include "platform/ProfileText.h"
+#include "platform/environment/Profile.h"
+#include "platform/environment/ProfileText.h"
 
 namespace fs = std::filesystem;
 

@@ -3,10 +3,10 @@
 
 #include "control_fixture.h"
 #include "pixel_helpers.h"
-#include "platform/Bitmap.h"
-#include "platform/FrameControl.h"
-#include "platform/RadioGroup.h"
-#include "platform/TestInput.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/FrameControl.h"
+#include "platform/controls/RadioGroup.h"
+#include "platform/testing/TestInput.h"
 
 namespace {
 

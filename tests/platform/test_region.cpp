@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/Region.h"
+#include "platform/graphics/Region.h"
 
 TEST(Region, RectangleRegionsExcludeRightAndBottom) {
   const TRegion r = CreateRectRgn(1, 2, 4, 5);

@@ -3,9 +3,10 @@
 
 #include "control_fixture.h"
 #include "pixel_helpers.h"
-#include "platform/Bitmap.h"
-#include "platform/ComCtrls.h"
-#include "platform/TestInput.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/controls/UpDown.h"
+#include "platform/controls/StatusBar.h"
+#include "platform/testing/TestInput.h"
 
 namespace {
 

@@ -6,17 +6,20 @@
 #include <string>
 
 #include "control_fixture.h"
-#include "platform/Bitmap.h"
-#include "platform/ComCtrls.h"
-#include "platform/ComboBox.h"
-#include "platform/ExtCtrls.h"
-#include "platform/ImageList.h"
-#include "platform/LayoutClass.h"
-#include "platform/LayoutReader.h"
-#include "platform/Menus.h"
-#include "platform/RadioGroup.h"
-#include "platform/StdCtrls.h"
-#include "platform/Stream.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/controls/UpDown.h"
+#include "platform/controls/StatusBar.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/controls/Image.h"
+#include "platform/controls/Panel.h"
+#include "platform/graphics/ImageList.h"
+#include "platform/layout/LayoutClass.h"
+#include "platform/layout/LayoutReader.h"
+#include "platform/menus/Menus.h"
+#include "platform/controls/RadioGroup.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/Edit.h"
+#include "platform/core/Stream.h"
 
 namespace {
 

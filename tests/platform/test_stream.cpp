@@ -9,8 +9,8 @@
 #include <string>
 
 #include "common/TempFiles.h"
-#include "platform/Exception.h"
-#include "platform/Stream.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Stream.h"
 
 namespace fs = std::filesystem;
 

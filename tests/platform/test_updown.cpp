@@ -3,10 +3,12 @@
 
 #include "control_fixture.h"
 #include "pixel_helpers.h"
-#include "platform/Bitmap.h"
-#include "platform/ComCtrls.h"
-#include "platform/StdCtrls.h"
-#include "platform/TestInput.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/controls/UpDown.h"
+#include "platform/controls/StatusBar.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/Edit.h"
+#include "platform/testing/TestInput.h"
 
 namespace {
 

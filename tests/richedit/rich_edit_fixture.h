@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/Form.h"
-#include "platform/Stream.h"
+#include "platform/framework/Form.h"
+#include "platform/core/Stream.h"
 #include "platform/richedit/RichEdit.h"
 #include "platform/richedit/RichEditImpl.h"
 #include "platform/rtf/RtfReader.h"

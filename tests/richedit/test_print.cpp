@@ -7,8 +7,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "platform/Exception.h"
-#include "platform/Printer.h"
+#include "platform/core/Exception.h"
+#include "platform/environment/Printer.h"
 #include "rich_edit_fixture.h"
 
 namespace {

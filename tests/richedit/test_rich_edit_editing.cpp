@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "platform/Exception.h"
+#include "platform/core/Exception.h"
 #include "rich_edit_fixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Character attributes of the selection and the default format, and the streams.
-#include "platform/Bitmap.h"
-#include "platform/Exception.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/core/Exception.h"
 #include "platform/rtf/PlainText.h"
 #include "rich_edit_fixture.h"
 

@@ -1,5 +1,5 @@
 // A rich-text control read from a window layout, as the main window's layout describes it.
-#include "platform/LayoutReader.h"
+#include "platform/layout/LayoutReader.h"
 #include "platform/richedit/RichEditLayout.h"
 #include "rich_edit_fixture.h"
 
