@@ -58,6 +58,9 @@ ILocalClock& TEnvironment::Clock() {
 IScreenInfo& TEnvironment::Screen() {
   return Installed().screen ? *Installed().screen : RealScreen();
 }
+IFontCatalog& TEnvironment::Fonts() {
+  return Installed().fonts ? *Installed().fonts : RealFontCatalog();
+}
 
 TEnvironmentServices TEnvironment::Install(const TEnvironmentServices& replacement) {
   TEnvironmentServices& s = Installed();
@@ -69,6 +72,7 @@ TEnvironmentServices TEnvironment::Install(const TEnvironmentServices& replaceme
   Replace(s.shell, replacement.shell);
   Replace(s.clock, replacement.clock);
   Replace(s.screen, replacement.screen);
+  Replace(s.fonts, replacement.fonts);
   return previous;
 }
 

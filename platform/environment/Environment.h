@@ -1,7 +1,8 @@
 // What the program asks of the desktop around it, behind interfaces: the common dialogs, message
 // boxes, the sound player, starting programs, opening web addresses, the file-type association,
-// the local clock and the screen size. The real program uses Qt bindings; tests install
-// scriptable fakes (tests/common/FakeEnvironment.h), so no test ever waits on a real dialog.
+// the local clock, the screen size and the installed fonts. The real program uses Qt bindings;
+// tests install scriptable fakes (tests/common/FakeEnvironment.h and test-local ones), so no test
+// ever waits on a real dialog.
 //
 // The wrappers the program calls (Dialogs.h, MessageBox.h, Sound.h, Shell.h, Clock.h,
 // FindDialog.h) all go through TEnvironment.
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "platform/graphics/Color.h"
+#include "platform/graphics/Font.h"
 #include "platform/core/Types.h"
 
 class TFont;
@@ -222,6 +224,23 @@ class IScreenInfo {
   virtual int ScreenHeight() = 0;
 };
 
+// --- Fonts -------------------------------------------------------------------------------------
+
+// The technology bits of TFontFamilyInfo::fontType.
+inline constexpr int RASTER_FONTTYPE = 1;
+inline constexpr int DEVICE_FONTTYPE = 2;
+inline constexpr int TRUETYPE_FONTTYPE = 4;
+
+// The font families a device offers (face name, technology, character set, pitch), in the
+// order the device lists them; a family may appear more than once.
+class IFontCatalog {
+ public:
+  virtual ~IFontCatalog() = default;
+  virtual std::vector<TFontFamilyInfo> ScreenFamilies() = 0;
+  // Raises Exception when there is no printer to ask.
+  virtual std::vector<TFontFamilyInfo> PrinterFamilies() = 0;
+};
+
 // --- The registry -------------------------------------------------------------------------------
 
 // A set of services; null members mean "keep the current one".
@@ -233,6 +252,7 @@ struct TEnvironmentServices {
   IShell* shell = nullptr;
   ILocalClock* clock = nullptr;
   IScreenInfo* screen = nullptr;
+  IFontCatalog* fonts = nullptr;
 };
 
 class TEnvironment {
@@ -245,6 +265,7 @@ class TEnvironment {
   static IShell& Shell();
   static ILocalClock& Clock();
   static IScreenInfo& Screen();
+  static IFontCatalog& Fonts();
 
   // Replaces the services set in replacement (not owned; they must outlive their use) and
   // returns the complete set that was in use before, for Restore.

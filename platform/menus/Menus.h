@@ -194,6 +194,7 @@ class TMenu : public TPopupMenuBase {
   virtual int MenuChar(TMenuItem& parent, char32_t key, int hot, bool& execute);
   // The cursor the open menu's windows show (crDefault: the arrow).
   void SetMenuCursor(TCursor cursor);
+  TCursor MenuCursor() const { return menuCursor_; }
 
  private:
   // The item tree or an item's look changed: an open menu measures and paints again.

@@ -1,6 +1,7 @@
 // Internal to the platform layer: the Qt bindings of the environment services, each defined
 // beside the wrapper it serves (DialogsQt.cpp, FindDialog.cpp, MessageBoxQt.cpp, Sound.cpp,
-// Shell.cpp, Clock.cpp, Environment.cpp). Created on first use; they need the Qt application.
+// Shell.cpp, Clock.cpp, Environment.cpp, FontCatalog.cpp). Created on first use; they need the
+// Qt application.
 #pragma once
 
 #include "platform/environment/Environment.h"
@@ -12,3 +13,4 @@ ISoundPlayer& RealSoundPlayer();
 IShell& RealShell();
 ILocalClock& RealClock();
 IScreenInfo& RealScreen();
+IFontCatalog& RealFontCatalog();
