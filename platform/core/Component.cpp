@@ -1,7 +1,8 @@
 #include "platform/core/Component.h"
 
-#include <strings.h>
 #include <algorithm>
+
+#include "platform/core/TextCompare.h"
 
 TComponent::TComponent(TComponent* owner) : owner_(owner) {
   if (owner_) owner_->Insert(this);
@@ -66,7 +67,7 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 TComponent* TComponent::FindComponent(const std::string& name) const {
   if (name.empty()) return nullptr;
   for (TComponent* c : components_)
-    if (strcasecmp(c->name_.c_str(), name.c_str()) == 0) return c;
+    if (SameText(c->name_, name)) return c;
   return nullptr;
 }
 
