@@ -26,9 +26,11 @@ void TComponent::operator delete(void* memory) noexcept {
 }
 
 void TComponent::operator delete(TComponent* component, std::destroying_delete_t) {
+  // The block starts at the whole object, which need not be where its TComponent part is.
+  void* memory = dynamic_cast<void*>(component);
   component->BeginDestroy();
   component->~TComponent();
-  ::operator delete(component);
+  ::operator delete(memory);
 }
 
 void TComponent::BeginDestroy() {
