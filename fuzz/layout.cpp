@@ -73,7 +73,7 @@ void Register() {
 
 // Only fuzz classes are created: the platform's controls need a running Qt application.
 bool OnlyFuzzClasses(const TLayoutObject& object) {
-  if (object.className.size() < 5 || !SameTextAscii(object.className.substr(0, 5), "TFuzz"))
+  if (object.className.size() < 5 || !SameText(object.className.substr(0, 5), "TFuzz"))
     return false;
   for (const TLayoutObject& child : object.children)
     if (!OnlyFuzzClasses(child)) return false;

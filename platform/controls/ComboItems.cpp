@@ -6,7 +6,8 @@
 #include "platform/qt/QtBridge.h"
 
 namespace {
-int CompareText(const std::string& a, const std::string& b) {
+// Items sort and match without regard to case in any alphabet (Cyrillic captions too).
+int CompareItemText(const std::string& a, const std::string& b) {
   return QtString(a).compare(QtString(b), Qt::CaseInsensitive);
 }
 }  // namespace
@@ -40,7 +41,7 @@ void TComboBoxItems::SetObjects(int index, std::intptr_t data) {
 int TComboBoxItems::SortedPosition(const std::string& text) const {
   const auto it = std::upper_bound(
       entries_.begin(), entries_.end(), text,
-      [](const std::string& t, const Entry& e) { return CompareText(t, e.text) < 0; });
+      [](const std::string& t, const Entry& e) { return CompareItemText(t, e.text) < 0; });
   return static_cast<int>(it - entries_.begin());
 }
 
@@ -71,7 +72,7 @@ void TComboBoxItems::Clear() {
 
 int TComboBoxItems::IndexOf(const std::string& text) const {
   for (int i = 0; i < Count(); ++i)
-    if (CompareText(entries_[static_cast<std::size_t>(i)].text, text) == 0) return i;
+    if (CompareItemText(entries_[static_cast<std::size_t>(i)].text, text) == 0) return i;
   return -1;
 }
 
@@ -95,8 +96,9 @@ std::vector<std::string> TComboBoxItems::ToVector() const {
 }
 
 void TComboBoxItems::Sort() {
-  std::stable_sort(entries_.begin(), entries_.end(),
-                   [](const Entry& a, const Entry& b) { return CompareText(a.text, b.text) < 0; });
+  std::stable_sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+    return CompareItemText(a.text, b.text) < 0;
+  });
 }
 
 void TComboBoxItems::BeginUpdate() {

@@ -117,6 +117,13 @@ void TLabel::FontChanged() {
   AdjustBounds();
 }
 
+void TLabel::SetFocusControl(TWinControl* control) {
+  if (control == focusControl_) return;
+  if (focusControl_) focusControl_->RemoveFreeNotification(this);
+  focusControl_ = control;
+  if (control) control->FreeNotification(this);
+}
+
 bool TLabel::DialogChar(char32_t key, TShiftState) {
   if (!focusControl_ || !Enabled() || !showAccelChar_ || !IsAccel(key, Caption())) return false;
   if (!focusControl_->CanFocus()) return false;

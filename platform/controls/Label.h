@@ -31,7 +31,8 @@ class TLabel : public TGraphicControl {
   bool ShowAccelChar() const { return showAccelChar_; }
   void SetShowAccelChar(bool value);
   TWinControl* FocusControl() const { return focusControl_; }
-  void SetFocusControl(TWinControl* control) { focusControl_ = control; }
+  // May be a control of another owner: the label forgets it when it goes.
+  void SetFocusControl(TWinControl* control);
 
   // The DrawText flags the caption is drawn with (alignment, word break, prefix handling).
   unsigned TextFlags() const;

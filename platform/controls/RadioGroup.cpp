@@ -18,11 +18,19 @@ TRadioGroup::TRadioGroup(TComponent* owner) : TCustomControl(owner) {
   SetControlStyle((ControlStyle() | csOpaque) & ~(csDoubleClicks | csClickEvents));
   SetTabStop(true);
   SetBounds(0, 0, 185, 105);
+  itemsLink_ = items_.OnChange.Add([this](TStringList&) { ItemsChanged(); });
 }
 
 void TRadioGroup::SetItems(const std::vector<std::string>& items) {
-  items_ = items;
-  if (!Loading() && itemIndex_ >= static_cast<int>(items_.size())) SetItemIndex(itemIndex_);
+  items_.BeginUpdate();
+  items_.Clear();
+  for (const std::string& item : items) items_.Add(item);
+  items_.EndUpdate();
+}
+
+void TRadioGroup::ItemsChanged() {
+  if (Loading()) return;
+  if (itemIndex_ >= items_.Count()) SetItemIndex(itemIndex_);
   Invalidate();
 }
 
@@ -39,7 +47,7 @@ void TRadioGroup::SetItemIndex(int value) {
     itemIndex_ = value;
     return;
   }
-  value = std::clamp(value, -1, static_cast<int>(items_.size()) - 1);
+  value = std::clamp(value, -1, items_.Count() - 1);
   if (value == itemIndex_) return;
   itemIndex_ = value;
   Invalidate();
@@ -48,7 +56,7 @@ void TRadioGroup::SetItemIndex(int value) {
 
 void TRadioGroup::Loaded() {
   TCustomControl::Loaded();
-  itemIndex_ = std::clamp(itemIndex_, -1, static_cast<int>(items_.size()) - 1);
+  itemIndex_ = std::clamp(itemIndex_, -1, items_.Count() - 1);
 }
 
 void TRadioGroup::FontChanged() {
@@ -63,7 +71,7 @@ int TRadioGroup::FontCellHeight() const {
 }
 
 TRect TRadioGroup::ButtonRect(int index) const {
-  const int count = static_cast<int>(items_.size());
+  const int count = items_.Count();
   if (index < 0 || index >= count) return {};
   // Buttons fill the columns top to bottom, sharing the height below the caption line; the
   // remainder of the division is split above and below them.
@@ -79,7 +87,7 @@ TRect TRadioGroup::ButtonRect(int index) const {
 }
 
 int TRadioGroup::ButtonAt(int x, int y) const {
-  for (int i = 0; i < static_cast<int>(items_.size()); ++i)
+  for (int i = 0; i < items_.Count(); ++i)
     if (ButtonRect(i).Contains(Point(x, y))) return i;
   return -1;
 }
@@ -115,7 +123,7 @@ void TRadioGroup::PaintButton(TCanvas& canvas, int index) {
   TRect text = Rect(r.Left + RadioGlyphSize + kTextGap, r.Top, r.Right, r.Bottom);
   const unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_LEFT;
   canvas.Brush().SetStyle(bsClear);
-  const std::string& caption = items_[static_cast<std::size_t>(index)];
+  const std::string& caption = items_[index];
   if (Enabled())
     canvas.DrawText(caption, text, flags);
   else
@@ -138,7 +146,7 @@ void TRadioGroup::Paint() {
   canvas.FillRect(ClientRect());
   canvas.SetFont(Font());
   PaintFrame(canvas);
-  for (int i = 0; i < static_cast<int>(items_.size()); ++i) PaintButton(canvas, i);
+  for (int i = 0; i < items_.Count(); ++i) PaintButton(canvas, i);
 }
 
 void TRadioGroup::Select(int index) {
@@ -177,7 +185,7 @@ void TRadioGroup::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
 
 void TRadioGroup::KeyDown(TKey& key, TShiftState shift) {
   TCustomControl::KeyDown(key, shift);
-  const int count = static_cast<int>(items_.size());
+  const int count = items_.Count();
   if (count == 0) return;
   if (key == VK_UP || key == VK_LEFT) {
     SetItemIndex(itemIndex_ <= 0 ? count - 1 : itemIndex_ - 1);
@@ -190,8 +198,8 @@ void TRadioGroup::KeyDown(TKey& key, TShiftState shift) {
 
 bool TRadioGroup::DialogChar(char32_t key, TShiftState) {
   if (!Enabled()) return false;
-  for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
-    if (!IsAccel(key, items_[static_cast<std::size_t>(i)])) continue;
+  for (int i = 0; i < items_.Count(); ++i) {
+    if (!IsAccel(key, items_[i])) continue;
     Select(i);
     return true;
   }

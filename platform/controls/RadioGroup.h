@@ -1,12 +1,14 @@
 // A group of radio buttons in a captioned frame: Items are the buttons' captions, arranged
 // top to bottom in Columns columns; ItemIndex is the checked one (-1: none; values beyond the
 // items are brought into -1 .. count - 1). Clicking a button, an arrow key or a button's "&"
-// letter checks it; every change of ItemIndex outside layout reading fires OnClick.
+// letter checks it; every change of ItemIndex outside layout reading fires OnClick. Items is a
+// string list the group listens to: changing it repaints the group and keeps ItemIndex in range.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "platform/core/StringList.h"
 #include "platform/framework/Control.h"
 
 class TRadioGroup : public TCustomControl {
@@ -14,7 +16,8 @@ class TRadioGroup : public TCustomControl {
   explicit TRadioGroup(TComponent* owner = nullptr);
   std::string ClassName() const override { return "TRadioGroup"; }
 
-  const std::vector<std::string>& Items() const { return items_; }
+  TStringList& Items() { return items_; }
+  const TStringList& Items() const { return items_; }
   void SetItems(const std::vector<std::string>& items);
   int Columns() const { return columns_; }
   void SetColumns(int value);
@@ -44,8 +47,10 @@ class TRadioGroup : public TCustomControl {
   void PaintFrame(TCanvas& canvas);
   void PaintButton(TCanvas& canvas, int index);
   void Select(int index);
+  void ItemsChanged();
 
-  std::vector<std::string> items_;
+  TStringList items_;
+  TChangeLink itemsLink_;
   int columns_ = 1;
   int itemIndex_ = -1;
   int pressed_ = -1;

@@ -1,7 +1,8 @@
 #include "platform/core/Component.h"
 
-#include <strings.h>
 #include <algorithm>
+
+#include "platform/core/TextCompare.h"
 
 TComponent::TComponent(TComponent* owner) : owner_(owner) {
   if (owner_) owner_->Insert(this);
@@ -25,9 +26,11 @@ void TComponent::operator delete(void* memory) noexcept {
 }
 
 void TComponent::operator delete(TComponent* component, std::destroying_delete_t) {
+  // The block starts at the whole object, which need not be where its TComponent part is.
+  void* memory = dynamic_cast<void*>(component);
   component->BeginDestroy();
   component->~TComponent();
-  ::operator delete(component);
+  ::operator delete(memory);
 }
 
 void TComponent::BeginDestroy() {
@@ -66,7 +69,7 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 TComponent* TComponent::FindComponent(const std::string& name) const {
   if (name.empty()) return nullptr;
   for (TComponent* c : components_)
-    if (strcasecmp(c->name_.c_str(), name.c_str()) == 0) return c;
+    if (SameText(c->name_, name)) return c;
   return nullptr;
 }
 

@@ -16,7 +16,9 @@
 #include <string>
 #include <vector>
 
-class TComponent {
+#include "platform/core/Persistent.h"
+
+class TComponent : public TPersistent {
  public:
   enum TOperation { opInsert, opRemove };
 
@@ -26,7 +28,7 @@ class TComponent {
   TComponent& operator=(const TComponent&) = delete;
 
   // The class name as layouts write it ("TPanel", "TFlatButton").
-  virtual std::string ClassName() const { return "TComponent"; }
+  std::string ClassName() const override { return "TComponent"; }
 
   const std::string& Name() const { return name_; }
   void SetName(const std::string& name) { name_ = name; }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/core/TextCompare.h"
 #include "platform/layout/LayoutText.h"
 
 namespace {
@@ -91,7 +92,7 @@ TIniText::TIniText(std::string_view bytes, std::string_view lineBreak) : lineBre
 std::optional<TIniText::Range> TIniText::FindSection(std::string_view section) const {
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     const auto name = SectionName(lines_[i]);
-    if (!name || !SameTextAscii(*name, section)) continue;
+    if (!name || !SameText(*name, section)) continue;
     std::size_t end = i + 1;
     while (end < lines_.size() && !SectionName(lines_[end])) ++end;
     return Range{i, end};
@@ -102,7 +103,7 @@ std::optional<TIniText::Range> TIniText::FindSection(std::string_view section) c
 std::optional<std::size_t> TIniText::FindKey(const Range& range, std::string_view key) const {
   for (std::size_t i = range.header + 1; i < range.end; ++i) {
     const auto k = KeyOf(lines_[i]);
-    if (k && SameTextAscii(*k, key)) return i;
+    if (k && SameText(*k, key)) return i;
   }
   return std::nullopt;
 }

@@ -14,12 +14,12 @@
 // TControl
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
-  font_->OnChange = [this](TFont&) { FontObjectChanged(); };
+  fontLink_ = font_->OnChange.Add([this](TFont&) { FontObjectChanged(); });
 }
 
 TControl::~TControl() {
   BeginDestroy();
-  font_->OnChange = nullptr;
+  fontLink_.Disconnect();
   if (parent_) parent_->RemoveControl(this);
   Application->ControlDestroying(this);
 }
@@ -242,6 +242,13 @@ void TControl::PaintWithCanvas(TCanvas& canvas) {
   paintCanvas_ = &canvas;
   GuardedCall([this] { Paint(); }, this);
   paintCanvas_ = nullptr;
+}
+
+void TControl::SetPopupMenu(TPopupMenuBase* menu) {
+  if (menu == popupMenu_) return;
+  if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
+  popupMenu_ = menu;
+  if (menu) menu->FreeNotification(this);
 }
 
 bool TControl::MouseCapture() const {

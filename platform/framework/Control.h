@@ -123,7 +123,9 @@ class TControl : public TComponent {
   void SetParentShowHint(bool value) { parentShowHint_ = value; }
 
   TPopupMenuBase* PopupMenu() const { return popupMenu_; }
-  void SetPopupMenu(TPopupMenuBase* menu) { popupMenu_ = menu; }
+  // The menu may belong to another owner (a form's menu on a control of another window): the
+  // control forgets it when it goes.
+  void SetPopupMenu(TPopupMenuBase* menu);
 
   TControlStyle ControlStyle() const { return controlStyle_; }
   void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
@@ -235,6 +237,7 @@ class TControl : public TComponent {
   TColor color_ = clBtnFace;
   bool parentColor_ = false;
   std::unique_ptr<TFont> font_;
+  TChangeLink fontLink_;
   bool parentFont_ = true;
   bool settingParentFont_ = false;
   std::string text_;

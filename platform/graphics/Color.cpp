@@ -1,8 +1,9 @@
 #include "platform/graphics/Color.h"
 
 #include <array>
-#include <cctype>
 #include <cstdio>
+
+#include "platform/core/TextCompare.h"
 
 namespace {
 
@@ -105,15 +106,6 @@ constexpr ColorName kColorNames[] = {
     {clMenuBar, "clMenuBar"},
 };
 
-bool SameIdent(const std::string& a, const char* b) {
-  std::size_t i = 0;
-  for (; i < a.size() && b[i] != '\0'; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return i == a.size() && b[i] == '\0';
-}
-
 }  // namespace
 
 TColor GetSysColor(int index) {
@@ -134,7 +126,7 @@ std::string ColorToIdent(TColor color) {
 
 bool IdentToColor(const std::string& ident, TColor& color) {
   for (const auto& entry : kColorNames) {
-    if (SameIdent(ident, entry.name) || SameIdent(ident, entry.name + 2)) {
+    if (SameText(ident, entry.name) || SameText(ident, entry.name + 2)) {
       color = entry.color;
       return true;
     }

@@ -3,11 +3,11 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/core/TextCompare.h"
 #include "platform/qt/QtBridge.h"
 
 namespace {
@@ -37,18 +37,9 @@ constexpr FaceMapping kFaceMappings[] = {
     {"Lucida Console", "Liberation Mono", QFont::Normal},
 };
 
-bool SameFace(const std::string& a, const char* b) {
-  std::size_t i = 0;
-  for (; i < a.size() && b[i] != '\0'; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return i == a.size() && b[i] == '\0';
-}
-
 const FaceMapping* FindMapping(const std::string& name) {
   for (const auto& mapping : kFaceMappings)
-    if (SameFace(name, mapping.classic)) return &mapping;
+    if (SameText(name, mapping.classic)) return &mapping;
   return nullptr;
 }
 
@@ -114,7 +105,7 @@ void TFont::Assign(const TFont& source) {
 }
 
 void TFont::Changed() {
-  if (OnChange) OnChange(*this);
+  OnChange.Notify(*this);
 }
 
 void TFont::SetName(const std::string& name) {

@@ -6,7 +6,8 @@
 //
 // Properties are Get/Set method pairs named like the program's properties: Name()/SetName(),
 // Height()/SetHeight(), Size()/SetSize(), Style()/SetStyle(), ... Setting a property to a
-// different value fires OnChange.
+// different value tells every listener linked through OnChange.Add (the control that owns the
+// font, a canvas or a cache drawing with it ...).
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/ChangeLinks.h"
 #include "platform/graphics/Color.h"
 
 // Logical pixels per inch: everything is drawn at 96 dpi.
@@ -52,10 +54,10 @@ class TFont {
  public:
   TFont();  // "MS Sans Serif", height -11 (8 points), clWindowText, DEFAULT_CHARSET
   TFont(const TFont& other);
-  TFont& operator=(const TFont& other);  // copies the description, keeps OnChange
+  TFont& operator=(const TFont& other);  // copies the description, keeps the listeners
   ~TFont();
 
-  // Copies every property (not OnChange) and fires OnChange once when anything differs.
+  // Copies every property (not the listeners) and notifies once when anything differs.
   void Assign(const TFont& source);
 
   const std::string& Name() const { return name_; }
@@ -81,9 +83,10 @@ class TFont {
   void SetEscapement(int tenthsOfDegree);
 
   bool Antialiased() const { return quality_ >= fqAntialiased; }
-  bool operator==(const TFont& other) const;  // same description (OnChange not compared)
+  bool operator==(const TFont& other) const;  // same description (listeners not compared)
 
-  std::function<void(TFont&)> OnChange;
+  // A copy of a font starts without listeners.
+  TChangeLinks<TFont> OnChange;
 
  private:
   void Changed();

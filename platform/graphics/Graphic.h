@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/ChangeLinks.h"
 #include "platform/core/Types.h"
 
 class TCanvas;
@@ -31,12 +32,12 @@ class TGraphic {
   virtual bool Transparent() const { return transparent_; }
   virtual void SetTransparent(bool value) { transparent_ = value; }
 
-  std::function<void(TGraphic&)> OnChange;
+  // Every change of the picture (loaded, resized, drawn on) reaches each linked listener: the
+  // picture holding it, a control showing it, a cache built from it.
+  TChangeLinks<TGraphic> OnChange;
 
  protected:
-  void Changed() {
-    if (OnChange) OnChange(*this);
-  }
+  void Changed() { OnChange.Notify(*this); }
 
  private:
   bool transparent_ = false;

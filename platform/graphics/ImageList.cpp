@@ -109,5 +109,5 @@ void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) co
 }
 
 void TImageList::Changed() {
-  if (OnChange) OnChange(this);
+  OnChange.Notify(*this);
 }

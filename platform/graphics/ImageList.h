@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/graphics/Bitmap.h"
-#include "platform/graphics/Canvas.h"
+#include "platform/core/ChangeLinks.h"
 #include "platform/core/Component.h"
 #include "platform/framework/ControlTypes.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 
 class TImageList : public TComponent {
  public:
@@ -41,7 +42,9 @@ class TImageList : public TComponent {
   // A copy of image index (left-out pixels white).
   TBitmap GetBitmap(int index) const;
 
-  TNotifyEvent OnChange;
+  // Images added, deleted or resized: every linked listener (each menu and button using the
+  // list) hears it.
+  TChangeLinks<TImageList> OnChange;
 
  private:
   struct Image {

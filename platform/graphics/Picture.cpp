@@ -1,7 +1,7 @@
-#include "platform/graphics/Bitmap.h"
-#include "platform/core/Exception.h"
 #include "platform/graphics/Picture.h"
+#include "platform/core/Exception.h"
 #include "platform/core/Stream.h"
+#include "platform/graphics/Bitmap.h"
 
 #include <QFileInfo>
 
@@ -9,8 +9,9 @@ TPicture::TPicture(std::function<void()> notify) : notify_(std::move(notify)) {}
 TPicture::~TPicture() = default;
 
 void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic) {
+  graphicLink_.Disconnect();
   graphic_ = std::move(graphic);
-  if (graphic_) graphic_->OnChange = [this](TGraphic&) { Changed(); };
+  if (graphic_) graphicLink_ = graphic_->OnChange.Add([this](TGraphic&) { Changed(); });
   Changed();
 }
 

@@ -43,4 +43,5 @@ class TPicture {
 
   std::function<void()> notify_;
   std::unique_ptr<TGraphic> graphic_;
+  TChangeLink graphicLink_;
 };

@@ -89,7 +89,7 @@ constexpr std::int64_t MaxOf() {
 template <class E>
 const E* FindName(const TLayoutEnum<E>& table, std::string_view name) {
   for (const auto& entry : table)
-    if (SameTextAscii(entry.first, name)) return &entry.second;
+    if (SameText(entry.first, name)) return &entry.second;
   return nullptr;
 }
 

@@ -316,7 +316,7 @@ class Parser {
 
  private:
   static bool IsKeyword(const Token& t, std::string_view word) {
-    return t.kind == Token::tkIdent && SameTextAscii(t.text, word);
+    return t.kind == Token::tkIdent && SameText(t.text, word);
   }
 
   void CheckDepth(int depth, int line) {

@@ -56,8 +56,8 @@ class Reader final : public TLayoutBinder {
 
   bool Boolean(const TLayoutValue& value) override {
     if (value.kind == TLayoutValue::vkIdent) {
-      if (SameTextAscii(value.text, "True")) return true;
-      if (SameTextAscii(value.text, "False")) return false;
+      if (SameText(value.text, "True")) return true;
+      if (SameText(value.text, "False")) return false;
     }
     FailValue(value, "True or False is expected");
   }
@@ -96,7 +96,7 @@ class Reader final : public TLayoutBinder {
     if (value.kind != TLayoutValue::vkIdent)
       FailValue(value, std::string("a colour is expected, not ") + LayoutValueKindName(value.kind));
     TColor color = 0;
-    if (value.text.size() < 3 || !SameTextAscii(value.text.substr(0, 2), "cl") ||
+    if (value.text.size() < 3 || !SameText(value.text.substr(0, 2), "cl") ||
         !IdentToColor(value.text, color))
       FailValue(value, "unknown colour \"" + value.text + "\"");
     return color;
@@ -265,7 +265,7 @@ class Reader final : public TLayoutBinder {
     if (!cls->create)
       Fail(node.line, "class \"" + node.className + "\" of \"" + node.name +
                           "\" cannot be created by a layout");
-    if (SameTextAscii(node.name, root_.Name()) || root_.FindComponent(node.name))
+    if (SameText(node.name, root_.Name()) || root_.FindComponent(node.name))
       Fail(node.line, "the name \"" + node.name + "\" is used twice");
     TComponent* component = nullptr;
     void* self = nullptr;
@@ -326,9 +326,8 @@ class Reader final : public TLayoutBinder {
     std::vector<TComponent*> targets;
     for (const Fixup& fixup : fixups_) {
       TComponent* target = nullptr;
-      if (!SameTextAscii(fixup.target, "nil")) {
-        target =
-            SameTextAscii(fixup.target, root_.Name()) ? &root_ : root_.FindComponent(fixup.target);
+      if (!SameText(fixup.target, "nil")) {
+        target = SameText(fixup.target, root_.Name()) ? &root_ : root_.FindComponent(fixup.target);
         if (!target)
           Fail(fixup.line,
                fixup.subject + ": there is no component named \"" + fixup.target + "\"");

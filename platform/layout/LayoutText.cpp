@@ -1,28 +1,7 @@
 #include "platform/layout/LayoutText.h"
 
-namespace {
-
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
-
-bool SameTextAscii(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  return true;
-}
-
 bool TLessTextAscii::operator()(std::string_view a, std::string_view b) const {
-  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto ca = static_cast<unsigned char>(LowerAscii(a[i]));
-    const auto cb = static_cast<unsigned char>(LowerAscii(b[i]));
-    if (ca != cb) return ca < cb;
-  }
-  return a.size() < b.size();
+  return CompareText(a, b) < 0;
 }
 
 bool IsValidUtf8(std::string_view text) {

@@ -1,12 +1,12 @@
-// Small text helpers the layout reader shares: names compare without regard to ASCII case, and
-// strings must be valid UTF-8.
+// Small text helpers the layout reader shares: names compare without regard to ASCII case
+// (SameText, CompareText), and strings must be valid UTF-8.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-bool SameTextAscii(std::string_view a, std::string_view b);
+#include "platform/core/TextCompare.h"
 
 // Orders names without regard to ASCII case, for maps keyed by property or class names.
 struct TLessTextAscii {

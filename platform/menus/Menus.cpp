@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
-#include "platform/framework/Application.h"
 #include "platform/core/Exception.h"
+#include "platform/core/TextCompare.h"
+#include "platform/framework/Application.h"
 #include "platform/framework/Hotkey.h"
 #include "platform/qt/MenuWindow.h"
 
@@ -51,17 +51,10 @@ std::string KeyToText(TKey key) {
   return "";
 }
 
-bool SameAscii(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 TKey TextToKey(const std::string& text) {
   for (TKey key = 1; key < 0x100; ++key) {
     const std::string name = KeyToText(key);
-    if (!name.empty() && SameAscii(name, text)) return key;
+    if (!name.empty() && SameText(name, text)) return key;
   }
   return 0;
 }
@@ -111,11 +104,11 @@ TShortCut TextToShortCut(const std::string& text) {
     // A lone "+" at the end would be the key itself; there is no such key name here.
     if (plus == std::string::npos || plus + 1 == rest.size()) break;
     const std::string word = rest.substr(0, plus);
-    if (SameAscii(word, "Shift"))
+    if (SameText(word, "Shift"))
       modifiers |= scShift;
-    else if (SameAscii(word, "Ctrl"))
+    else if (SameText(word, "Ctrl"))
       modifiers |= scCtrl;
-    else if (SameAscii(word, "Alt"))
+    else if (SameText(word, "Alt"))
       modifiers |= scAlt;
     else
       return scNone;

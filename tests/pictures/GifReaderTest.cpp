@@ -4,8 +4,8 @@
 
 #include "GifTestSupport.h"
 #include "platform/core/Exception.h"
-#include "platform/graphics/Graphic.h"
 #include "platform/core/Stream.h"
+#include "platform/graphics/Graphic.h"
 
 using namespace giftest;
 
@@ -325,7 +325,7 @@ TEST(GifReader, StoredPictureFormAndRegistry) {
 TEST(GifReader, EmptyStreamIsAnEmptyPicture) {
   TGIFImage gif;
   int changes = 0;
-  gif.OnChange = [&](TGraphic&) { ++changes; };
+  const TChangeLink link = gif.OnChange.Add([&](TGraphic&) { ++changes; });
   TMemoryStream empty;
   gif.LoadFromStream(empty);
   EXPECT_EQ(changes, 1);

@@ -87,7 +87,7 @@ TEST(Font, SizeAndHeightFollowNinetySixDpi) {
 TEST(Font, ChangesNotifyOnceAndAssignCopiesEverything) {
   TFont font;
   int changes = 0;
-  font.OnChange = [&](TFont&) { ++changes; };
+  const TChangeLink link = font.OnChange.Add([&](TFont&) { ++changes; });
   font.SetName("Arial");
   font.SetName("Arial");
   font.SetStyle(fsBold | fsItalic);
@@ -101,7 +101,7 @@ TEST(Font, ChangesNotifyOnceAndAssignCopiesEverything) {
   font.Assign(other);
   EXPECT_EQ(changes, 4);
   EXPECT_EQ(font, other);
-  EXPECT_TRUE(font.OnChange);  // assigning keeps the listener
+  EXPECT_EQ(font.OnChange.Count(), 1);  // assigning keeps the listener
   font.Assign(other);
   EXPECT_EQ(changes, 4);
 }

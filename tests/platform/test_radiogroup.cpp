@@ -3,9 +3,9 @@
 
 #include "control_fixture.h"
 #include "pixel_helpers.h"
+#include "platform/controls/RadioGroup.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/FrameControl.h"
-#include "platform/controls/RadioGroup.h"
 #include "platform/testing/TestInput.h"
 
 namespace {
@@ -47,6 +47,18 @@ TEST_F(RadioGroupTest, ItemIndexStaysBetweenMinusOneAndTheLastItem) {
   group_->SetItemIndex(3);
   group_->SetItems({"a", "b"});
   EXPECT_EQ(group_->ItemIndex(), 1);
+}
+
+TEST_F(RadioGroupTest, ChangingTheItemsListKeepsItemIndexInRangeAndRepaints) {
+  group_->SetItemIndex(3);
+  clicks_.clear();
+  group_->Items().Delete(3);
+  EXPECT_EQ(group_->ItemIndex(), 2);
+  group_->Items().Add("Подчёркнутый");
+  EXPECT_EQ(group_->ButtonAt(Centre(3).X, Centre(3).Y), 3);
+  group_->Items().Clear();
+  EXPECT_EQ(group_->ItemIndex(), -1);
+  EXPECT_EQ(clicks_, (std::vector<int>{2, -1}));
 }
 
 TEST_F(RadioGroupTest, ButtonsShareTheRoomBelowTheCaption) {

@@ -319,7 +319,7 @@ TEST_F(StdLayoutTest, EveryClassIsCreatedWithItsProperties) {
   EXPECT_EQ(updown.BoundsRect(), Bounds(151, 112, 18, 23));
 
   TRadioGroup& group = *form.RadioGroup1;
-  EXPECT_EQ(group.Items().size(), 4u);
+  EXPECT_EQ(group.Items().Count(), 4);
   EXPECT_EQ(group.ItemIndex(), 3);  // given before the items, kept once they are there
 
   TComboBox& combo = *form.ComboBox1;
