@@ -36,13 +36,10 @@ void DrawFrame(TCanvas& canvas, int w, int h, bool sunken) {
   canvas.Polyline({{w - 1, 1}, {w - 1, h - 1}, {0, h - 1}});
 }
 
-// Listens to a font's or picture's change notice, whether it takes one listener or many.
+// Listens to a font's or picture's change notice for as long as the button keeps the link.
 template <class Source, class Handler>
 void Watch(Source& source, Handler handler, std::vector<TChangeLink>& links) {
-  if constexpr (requires { source.OnChange.Add(handler); })
-    links.push_back(source.OnChange.Add(std::move(handler)));
-  else
-    source.OnChange = std::move(handler);
+  links.push_back(source.OnChange.Add(std::move(handler)));
 }
 
 }  // namespace

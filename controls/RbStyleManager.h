@@ -15,7 +15,7 @@
 
 class TRbCustomControl;
 
-class TRbStyleManager : public TComponent, public TPersistent {
+class TRbStyleManager : public TComponent {
  public:
   explicit TRbStyleManager(TComponent* owner = nullptr);
   ~TRbStyleManager() override;

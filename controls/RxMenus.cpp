@@ -93,11 +93,11 @@ void TRxPopupMenu::SetImages(TImageList* value) {
 
 // Until image lists keep a list of listeners, the menu is the one listener of its list.
 void TRxPopupMenu::LinkImages() {
-  if (images_) images_->OnChange = [this](TComponent*) { ImageListChange(); };
+  if (images_) imagesLink_ = images_->OnChange.Add([this](TImageList&) { ImageListChange(); });
 }
 
 void TRxPopupMenu::UnlinkImages() {
-  if (images_) images_->OnChange = nullptr;
+  imagesLink_.Disconnect();
 }
 
 void TRxPopupMenu::ImageListChange() {

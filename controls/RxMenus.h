@@ -13,6 +13,7 @@
 
 #include <functional>
 
+#include "platform/core/ChangeLinks.h"
 #include "controls/RxMenuItemLook.h"
 #include "platform/graphics/ImageList.h"
 #include "platform/menus/Menus.h"
@@ -102,6 +103,7 @@ class TRxPopupMenu : public TPopupMenu {
   int minTextOffset_ = 0;
   TRxMenuStyle style_ = TRxMenuStyle::msStandard;
   bool showCheckMarks_ = true;
+  TChangeLink imagesLink_;  // dropped before the list is let go
   TImageList* images_ = nullptr;
   TCanvas* canvas_ = nullptr;
 };
