@@ -28,14 +28,35 @@ TFontFamilyInfo DescribeFamily(const QString& family) {
   return info;
 }
 
+// The classic faces documents and settings name, with the installed families drawn in their
+// place at the same metrics. A list that offers "Arial" lets a user keep the face a document or
+// the settings file asks for, though the pixels come from Liberation Sans.
+constexpr std::pair<const char*, const char*> kClassicFaces[] = {
+    {"Arial", "Liberation Sans"},
+    {"Courier New", "Liberation Mono"},
+    {"Times New Roman", "Liberation Serif"},
+};
+
+void AddClassicFaces(const QStringList& installed, std::vector<TFontFamilyInfo>& families) {
+  for (const auto& [classic, standIn] : kClassicFaces) {
+    if (installed.contains(classic, Qt::CaseInsensitive)) continue;
+    if (!installed.contains(standIn, Qt::CaseInsensitive)) continue;
+    TFontFamilyInfo info = DescribeFamily(standIn);
+    info.name = classic;
+    families.push_back(info);
+  }
+}
+
 class QtFontCatalog final : public IFontCatalog {
  public:
   std::vector<TFontFamilyInfo> ScreenFamilies() override {
     std::vector<TFontFamilyInfo> families;
-    for (const QString& family : QFontDatabase::families()) {
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : installed) {
       if (QFontDatabase::isPrivateFamily(family)) continue;
       families.push_back(DescribeFamily(family));
     }
+    AddClassicFaces(installed, families);
     return families;
   }
   std::vector<TFontFamilyInfo> PrinterFamilies() override {

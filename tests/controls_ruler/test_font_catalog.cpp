@@ -30,6 +30,26 @@ TEST(RealFontCatalog, DescribesTheInstalledFamilies) {
   EXPECT_EQ(mono->pitch, fpFixed);
 }
 
+TEST(RealFontCatalog, OffersTheClassicFacesUnderTheirOwnNamesWhereAStandInIsInstalled) {
+  const auto families = TEnvironment::Fonts().ScreenFamilies();
+  struct Row {
+    const char* classic;
+    TFontPitch pitch;
+  };
+  const Row rows[] = {
+      {"Arial", fpVariable}, {"Courier New", fpFixed}, {"Times New Roman", fpVariable}};
+  for (const Row& r : rows) {
+    const TFontFamilyInfo* face = Find(families, r.classic);
+    ASSERT_NE(face, nullptr) << r.classic;
+    EXPECT_EQ(face->fontType, TRUETYPE_FONTTYPE) << r.classic;
+    EXPECT_EQ(face->pitch, r.pitch) << r.classic;
+    EXPECT_EQ(std::count_if(families.begin(), families.end(),
+                            [&](const TFontFamilyInfo& f) { return f.name == r.classic; }),
+              1)
+        << r.classic;
+  }
+}
+
 TEST(RealFontCatalog, ThePrinterNeedsAnInstalledPrinter) {
   TPrinter printer;
   if (printer.Printers().empty()) {
