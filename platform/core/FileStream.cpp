@@ -248,3 +248,10 @@ void WriteWholeFile(const std::string& fileName, const void* bytes, std::size_t 
   out.WriteBuffer(bytes, count);
   out.Close();
 }
+
+std::string ReadWholeFile(const std::string& fileName) {
+  TFileStream in(fileName, TFileStream::fmOpenRead);
+  std::string bytes(static_cast<std::size_t>(in.Size()), '\0');
+  bytes.resize(in.Read(bytes.data(), bytes.size()));
+  return bytes;
+}

@@ -96,5 +96,9 @@ class TFileStream : public TStream {
   mutable std::vector<char> pending_;  // writing: bytes not yet handed to the system
 };
 
+// The whole content of a file read through a TFileStream (so only regular files within
+// kMaxFileSize), as one string.
+std::string ReadWholeFile(const std::string& fileName);
+
 // Replaces a whole file with bytes through a TFileStream (atomically, as above).
 void WriteWholeFile(const std::string& fileName, const void* bytes, std::size_t count);
