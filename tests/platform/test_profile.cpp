@@ -14,6 +14,8 @@
 #include "common/Unprivileged.h"
 #include "platform/environment/Profile.h"
 #include "platform/environment/ProfileText.h"
+#include "platform/rtf/CodePages.h"
+#include "platform/rtf/Utf.h"
 
 namespace fs = std::filesystem;
 
@@ -96,6 +98,14 @@ TEST_F(ProfileTest, ReadsAFileWrittenOnARussianWindowsSystem) {
   WriteFile(file_, "[Form]\r\nshrift=\xD2\xE0\xF0\xE2\xE8\xEA\r\n");  // Windows-1251
   EXPECT_EQ(GetPrivateProfileString("Form", "shrift", "", file_), "Тарвик");
   EXPECT_EQ(Cp1251ToUtf8("\xA8\xB8\xB9"), "Ёё№");
+  // The same table as documents use: every byte, the one undefined (0x98) keeping its value.
+  const rtf::CodePage& cp1251 = rtf::FindCodePage(1251);
+  for (int byte = 0x80; byte < 0x100; ++byte) {
+    const std::string utf8 = Cp1251ToUtf8(std::string(1, static_cast<char>(byte)));
+    EXPECT_EQ(utf8, rtf::Utf16ToUtf8(std::u16string(1, cp1251.Decode(static_cast<unsigned char>(byte)))))
+        << byte;
+  }
+  EXPECT_EQ(Cp1251ToUtf8("\x98"), "\xC2\x98");
 }
 
 TEST_F(ProfileTest, TypedReadsFollowTheIntegerRules) {
