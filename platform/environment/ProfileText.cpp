@@ -1,6 +1,7 @@
 #include "platform/environment/ProfileText.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "platform/layout/LayoutText.h"
 #include "platform/rtf/CodePages.h"
@@ -132,7 +133,11 @@ bool TIniText::Write(std::string_view section, std::string_view key, std::string
   if (!Storable(section, key, value).empty()) return false;
   const auto range = FindSection(section);
   if (!range) {
-    lines_.push_back("[" + std::string(section) + "]");
+    // Appended, not "[" + ...: gcc 12's optimiser warns falsely (-Wrestrict) on that form.
+    std::string header(1, '[');
+    header += section;
+    header += ']';
+    lines_.push_back(std::move(header));
     lines_.push_back(std::string(key) + "=" + std::string(value));
     return true;
   }

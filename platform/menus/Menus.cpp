@@ -6,8 +6,8 @@
 #include <array>
 #include <cctype>
 
-#include "platform/framework/Application.h"
 #include "platform/core/Exception.h"
+#include "platform/framework/Application.h"
 #include "platform/framework/Hotkey.h"
 #include "platform/qt/MenuWindow.h"
 

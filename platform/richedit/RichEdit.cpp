@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/core/Exception.h"
+#include "platform/core/Stream.h"
+#include "platform/environment/Printer.h"
 #include "platform/framework/Application.h"
 #include "platform/qt/ControlHost.h"
-#include "platform/core/Exception.h"
-#include "platform/environment/Printer.h"
 #include "platform/qt/QtBridge.h"
-#include "platform/core/Stream.h"
 #include "platform/richedit/ClipboardFormat.h"
 #include "platform/richedit/DefaultText.h"
 #include "platform/richedit/DisplayLines.h"
@@ -352,8 +352,9 @@ void TRichEdit::SaveToStream(TStream& stream) const {
   const std::string bytes = plainText_ ? rtf::WritePlainText(model) : rtf::WriteRtf(model);
   try {
     stream.WriteBuffer(bytes.data(), bytes.size());
-  } catch (const EStreamError&) {
-    throw EStreamError("Failed to Save Stream");
+  } catch (const EStreamError& error) {
+    // The classic message, with the reason the stream gave (a full disk, a protected file).
+    throw EStreamError(std::string("Failed to Save Stream. ") + error.what());
   }
 }
 

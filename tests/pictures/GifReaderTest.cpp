@@ -4,8 +4,8 @@
 
 #include "GifTestSupport.h"
 #include "platform/core/Exception.h"
-#include "platform/graphics/Graphic.h"
 #include "platform/core/Stream.h"
+#include "platform/graphics/Graphic.h"
 
 using namespace giftest;
 

@@ -102,7 +102,8 @@ TEST_F(ProfileTest, ReadsAFileWrittenOnARussianWindowsSystem) {
   const rtf::CodePage& cp1251 = rtf::FindCodePage(1251);
   for (int byte = 0x80; byte < 0x100; ++byte) {
     const std::string utf8 = Cp1251ToUtf8(std::string(1, static_cast<char>(byte)));
-    EXPECT_EQ(utf8, rtf::Utf16ToUtf8(std::u16string(1, cp1251.Decode(static_cast<unsigned char>(byte)))))
+    EXPECT_EQ(utf8,
+              rtf::Utf16ToUtf8(std::u16string(1, cp1251.Decode(static_cast<unsigned char>(byte)))))
         << byte;
   }
   EXPECT_EQ(Cp1251ToUtf8("\x98"), "\xC2\x98");

@@ -1,6 +1,6 @@
 // Character attributes of the selection and the default format, and the streams.
-#include "platform/graphics/Bitmap.h"
 #include "platform/core/Exception.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/rtf/PlainText.h"
 #include "rich_edit_fixture.h"
 
@@ -147,7 +147,9 @@ TEST_F(RichEditTest, PlainTextModeStreamsText) {
 // A stream that refuses to be written to, as a full disk does.
 class FullStream : public TMemoryStream {
  public:
-  void Write(const void*, std::size_t) override { throw EStreamError("Stream write error"); }
+  void Write(const void*, std::size_t) override {
+    throw EStreamError("Stream write error: \"doc.rtf\". No space left on device");
+  }
 };
 
 TEST_F(RichEditTest, AFailedWriteIsReported) {
@@ -157,7 +159,8 @@ TEST_F(RichEditTest, AFailedWriteIsReported) {
     edit->SaveToStream(stream);
     FAIL() << "no error";
   } catch (const EStreamError& error) {
-    EXPECT_STREQ(error.what(), "Failed to Save Stream");
+    EXPECT_STREQ(error.what(),
+                 "Failed to Save Stream. Stream write error: \"doc.rtf\". No space left on device");
   }
   EXPECT_EQ(edit->Text(), "текст");
 }

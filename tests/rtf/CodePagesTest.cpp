@@ -28,17 +28,36 @@ int IconvCharacter(const char* charset, unsigned char byte) {
   return static_cast<unsigned char>(out[0]) | static_cast<unsigned char>(out[1]) << 8;
 }
 
+// Where Windows (whose tables RTF producers use) follows a later revision of Apple's mappings
+// than glibc: the increment sign and the Apple logo in Mac Roman, the euro in Mac Cyrillic.
+struct KnownDifference {
+  int page;
+  int byte;
+  int windows;
+};
+constexpr KnownDifference kWindowsRevisions[] = {
+    {10000, 0xC6, 0x2206},
+    {10000, 0xF0, 0xF8FF},
+    {10007, 0xFF, 0x20AC},
+};
+
+int WindowsRevision(int page, int byte) {
+  for (const KnownDifference& d : kWindowsRevisions)
+    if (d.page == page && d.byte == byte) return d.windows;
+  return -1;
+}
+
 struct PageName {
   int number;
   const char* iconvName;
 };
 
 constexpr PageName kPages[] = {
-    {874, "CP874"},       {1250, "CP1250"},        {1251, "CP1251"},  {1252, "CP1252"},
-    {1253, "CP1253"},     {1254, "CP1254"},        {1255, "CP1255"},  {1256, "CP1256"},
-    {1257, "CP1257"},     {1258, "CP1258"},        {437, "CP437"},    {850, "CP850"},
-    {866, "CP866"},       {10000, "MACINTOSH"},    {10007, "MAC-CYRILLIC"},
-    {20866, "KOI8-R"},    {28591, "ISO-8859-1"},
+    {874, "CP874"},        {1250, "CP1250"},     {1251, "CP1251"},        {1252, "CP1252"},
+    {1253, "CP1253"},      {1254, "CP1254"},     {1255, "CP1255"},        {1256, "CP1256"},
+    {1257, "CP1257"},      {1258, "CP1258"},     {437, "CP437"},          {850, "CP850"},
+    {866, "CP866"},        {10000, "MACINTOSH"}, {10007, "MAC-CYRILLIC"}, {20866, "KOI8-R"},
+    {28591, "ISO-8859-1"},
 };
 
 class CodePageAgainstIconv : public ::testing::TestWithParam<PageName> {};
@@ -52,7 +71,8 @@ TEST_P(CodePageAgainstIconv, EveryByteMeansWhatTheSystemSays) {
     const int expected = IconvCharacter(page.iconvName, static_cast<unsigned char>(byte));
     ASSERT_NE(expected, -2) << "iconv has no " << page.iconvName;
     // Undefined bytes keep their value, so that they survive a round trip.
-    const int want = expected < 0 ? byte : expected;
+    int want = expected < 0 ? byte : expected;
+    if (WindowsRevision(page.number, byte) >= 0) want = WindowsRevision(page.number, byte);
     const int got = table.Decode(static_cast<unsigned char>(byte));
     if (got != want && ++wrong <= 10) {
       char text[96];
@@ -66,7 +86,11 @@ TEST_P(CodePageAgainstIconv, EveryByteMeansWhatTheSystemSays) {
   EXPECT_EQ(wrong, 0);
 }
 
+std::string PageTestName(const ::testing::TestParamInfo<PageName>& page) {
+  return "cp" + std::to_string(page.param.number);
+}
+
 INSTANTIATE_TEST_SUITE_P(AllTables, CodePageAgainstIconv, ::testing::ValuesIn(kPages),
-                         [](const auto& info) { return "cp" + std::to_string(info.param.number); });
+                         PageTestName);
 
 }  // namespace
