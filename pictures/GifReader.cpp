@@ -180,7 +180,9 @@ void TGIFImage::readFrame(TGifByteReader& reader, std::vector<TExtension> extens
   frame->Read(reader, header_->Source, header_->ColorMap, screenWidth_, screenHeight_,
               std::move(extensions));
   if (frame->Corrupted()) corrupted_ = true;
-  decodedBytes_ += TGIFDib::ImageBytes(frame->Width(), frame->Height(), frame->colorBits_);
+  // A frame beyond the frame bound is refused when decoded and so never takes memory.
+  const std::size_t bytes = TGIFDib::ImageBytes(frame->Width(), frame->Height(), frame->colorBits_);
+  if (bytes <= GIFMaxImageBytes()) decodedBytes_ += bytes;
   if (decodedBytes_ > GIFMaxPictureBytes()) throw EInvalidGraphic("GIF picture is too large");
   frames_.push_back(std::move(frame));
 }
