@@ -42,6 +42,9 @@ int main(int argc, char** argv) {
   auto* editor = new TRichEdit(form);
   editor->SetParent(form);
   editor->SetAlign(alClient);
+  // The window shows before a large document is read, so the program is seen to be at work.
+  form->Show();
+  Application->ProcessMessages();
   if (arguments.size() > 1) OpenDocument(*editor, arguments[1]);
   const int code = Application->Run();
   Application->Finalize();

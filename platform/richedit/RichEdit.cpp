@@ -1,5 +1,6 @@
 #include "platform/richedit/RichEdit.h"
 
+#include <QGuiApplication>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
@@ -38,6 +39,22 @@ rtf::RichDocument ParseDocument(std::string_view bytes, bool plainOnly, bool& pl
   }
   return rtf::ReadPlainText(bytes);
 }
+
+// The stream's document model; its bytes are gone when this returns.
+rtf::RichDocument ReadModel(TStream& stream, bool plainOnly, bool& plain) {
+  const std::vector<std::uint8_t> bytes = stream.ReadAll();
+  return ParseDocument(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                       plainOnly, plain);
+}
+
+// The busy pointer for as long as it lives.
+class BusyCursor {
+ public:
+  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
 }  // namespace
 
@@ -325,14 +342,16 @@ void TRichEdit::SetReadOnly(bool readOnly) {
 // Streaming and printing
 
 void TRichEdit::LoadFromStream(TStream& stream) {
-  const std::vector<std::uint8_t> bytes = stream.ReadAll();
-  const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  // A large document takes a while: the pointer says so until the control is ready.
+  const BusyCursor busy;
   auto document = std::make_unique<QTextDocument>();
   document->setUndoRedoEnabled(false);
   impl_->ConfigureDocument(*document);
   try {
+    // Each stage's input is freed as soon as the next one has what it needs, so that the
+    // file's bytes, the model and Qt's document never all stand in memory at once.
     bool plain = false;
-    const rtf::RichDocument model = ParseDocument(view, plainText_, plain);
+    rtf::RichDocument model = ReadModel(stream, plainText_, plain);
     if (plain) {
       richedit::BuildPlainTextDocument(model, *document, richedit::DefaultTextFormat(impl_->base));
     } else {

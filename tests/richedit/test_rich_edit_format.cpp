@@ -1,6 +1,9 @@
 // Character attributes of the selection and the default format, and the streams.
+#include <QCursor>
+#include <QGuiApplication>
 #include "platform/core/Exception.h"
 #include "platform/graphics/Bitmap.h"
+
 #include "platform/rtf/PlainText.h"
 #include "rich_edit_fixture.h"
 
@@ -163,6 +166,34 @@ TEST_F(RichEditTest, AFailedWriteIsReported) {
                  "Failed to Save Stream. Stream write error: \"doc.rtf\". No space left on device");
   }
   EXPECT_EQ(edit->Text(), "текст");
+}
+
+// A stream that notes the pointer shape while it is read.
+class WatchedStream : public TMemoryStream {
+ public:
+  using TMemoryStream::TMemoryStream;
+  std::size_t Read(void* buffer, std::size_t count) override {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    shapeWhileRead = cursor ? cursor->shape() : Qt::ArrowCursor;
+    if (fail) throw EStreamError("Stream read error");
+    return TMemoryStream::Read(buffer, count);
+  }
+  Qt::CursorShape shapeWhileRead = Qt::BlankCursor;
+  bool fail = false;
+};
+
+TEST_F(RichEditTest, LoadingShowsTheBusyPointerUntilDone) {
+  const std::string rtfText = "{\\rtf1 busy\\par}";
+  WatchedStream stream(std::vector<std::uint8_t>(rtfText.begin(), rtfText.end()));
+  edit->LoadFromStream(stream);
+  EXPECT_EQ(stream.shapeWhileRead, Qt::WaitCursor);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  // Also when the load fails.
+  WatchedStream failing(std::vector<std::uint8_t>(rtfText.begin(), rtfText.end()));
+  failing.fail = true;
+  EXPECT_THROW(edit->LoadFromStream(failing), EStreamError);
+  EXPECT_EQ(failing.shapeWhileRead, Qt::WaitCursor);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(RichEditTest, DamagedRtfKeepsWhatCouldBeRead) {
