@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "JsonValue.h"
+#include "common/JsonValue.h"
 #include "platform/rtf/DocumentDump.h"
 #include "platform/rtf/RtfReader.h"
 #include "platform/rtf/Utf.h"
@@ -22,7 +22,7 @@ TEST(Dump, JsonIsValidAndCarriesTheModel) {
   text.push_back(0xD800);  // unpaired surrogate: shown as U+FFFD
   doc.paragraphs.push_back(
       rtf::Paragraph{{rtf::Align::Justify, 710, -361, 0, true}, {rtf::Run{text, format}}});
-  const rtftest::JsonValue json = rtftest::ParseJson(rtf::DocumentToJson(doc));
+  const testjson::JsonValue json = testjson::ParseJson(rtf::DocumentToJson(doc));
   const auto& para = json["paragraphs"].array.at(0);
   EXPECT_EQ(para["align"].string, "justify");
   EXPECT_DOUBLE_EQ(para["li_pt"].number, 35.5);
@@ -55,7 +55,7 @@ TEST(Dump, FirstLinePositionHoldsForIndentsAtTheEndsOfTheRange) {
   for (const auto& c : cases) {
     rtf::RichDocument doc;
     doc.paragraphs.push_back(rtf::Paragraph{{rtf::Align::Left, c.left, c.first, 0, false}, {}});
-    const rtftest::JsonValue json = rtftest::ParseJson(rtf::DocumentToJson(doc));
+    const testjson::JsonValue json = testjson::ParseJson(rtf::DocumentToJson(doc));
     EXPECT_DOUBLE_EQ(json["paragraphs"].array.at(0)["first_line_abs_pt"].number, c.absolute)
         << c.left << " + " << c.first;
   }

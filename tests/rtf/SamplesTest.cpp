@@ -9,13 +9,13 @@
 #include <iterator>
 #include <sstream>
 
-#include "JsonValue.h"
+#include "common/JsonValue.h"
 #include "common/Requirements.h"
 #include "platform/rtf/LoadDocument.h"
 #include "platform/rtf/Utf.h"
 
 namespace fs = std::filesystem;
-using rtftest::JsonValue;
+using testjson::JsonValue;
 
 namespace {
 
@@ -188,7 +188,7 @@ TEST(Samples, EveryDocumentReadsAsItsExpectationSays) {
     if (!fs::exists(source)) source.replace_extension(".txt");
     if (!fs::exists(source)) continue;
     SCOPED_TRACE(source.filename().string());
-    CheckSample(source, rtftest::ParseJson(ReadBytes(entry.path())));
+    CheckSample(source, testjson::ParseJson(ReadBytes(entry.path())));
     ++checked;
   }
   EXPECT_GT(checked, 0);
