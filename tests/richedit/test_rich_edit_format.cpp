@@ -230,6 +230,40 @@ TEST_F(RichEditTest, PaintShowsTheBackgroundColourAndTheText) {
   EXPECT_GT(dark, 20) << "the letters are drawn in the default colour";
 }
 
+// Pixels of exactly `color` in the rectangle [left, right) x [top, bottom).
+int CountPixels(const TBitmap& bitmap, TColor color, int left, int top, int right, int bottom) {
+  int count = 0;
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x) count += PixelAt(bitmap, x, y) == color ? 1 : 0;
+  return count;
+}
+
+// A green bullet paragraph (bullet at the first-line position 0, text at the hanging indent of
+// 18 pt = 24 px, after the 4 px offset) and a red plain one below it, 20 pt each.
+TEST_F(RichEditTest, ColouredTextAndItsBulletAreDrawnInTheirColour) {
+  LoadRtf(
+      "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl ;\\red255\\green0\\blue0;"
+      "\\red0\\green128\\blue0;}\\pard{\\pntext\\'B7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'B7}}"
+      "\\fi-360\\li360\\f0\\fs40\\cf2\\b WWW\\par\\pard\\cf1 WWW\\par}");
+  TBitmap face;
+  edit->PaintTo(face);
+  const TColor green = RGB(0, 128, 0);
+  const TColor red = RGB(255, 0, 0);
+  const int lineHeight = 32;  // 20 pt Arial (Liberation Sans) at 96 dpi
+  // The bullet, left of the text: green, never the default black.
+  EXPECT_GT(CountPixels(face, green, 0, 0, 4 + 24, lineHeight), 10);
+  EXPECT_EQ(CountPixels(face, clBlack, 0, 0, 4 + 24, lineHeight), 0);
+  // The bullet paragraph's text is green, the next paragraph's red, none of it black.
+  EXPECT_GT(CountPixels(face, green, 4 + 24, 0, 200, lineHeight), 50);
+  EXPECT_EQ(CountPixels(face, red, 0, 0, 200, lineHeight), 0);
+  EXPECT_GT(CountPixels(face, red, 4, lineHeight, 200, 2 * lineHeight), 50);
+  EXPECT_EQ(CountPixels(face, green, 0, lineHeight, 200, 2 * lineHeight), 0);
+  // (The caret stands black at the first line's text, x = 28, reaching a little below it.)
+  EXPECT_EQ(CountPixels(face, clBlack, 0, lineHeight, 26, 2 * lineHeight) +
+                CountPixels(face, clBlack, 31, lineHeight, 200, 2 * lineHeight),
+            0);
+}
+
 TEST_F(RichEditTest, TextGivenItsOwnFormatLeavesTheDefault) {
   edit->SetText("один два");
   edit->SetSelStart(5);
