@@ -8,12 +8,12 @@
 #include <limits>
 
 #include "platform/framework/Application.h"
+#include "platform/framework/Hotkey.h"
+#include "platform/framework/SystemMetrics.h"
+#include "platform/graphics/FrameControl.h"
 #include "platform/qt/ComboList.h"
 #include "platform/qt/ControlHost.h"
-#include "platform/graphics/FrameControl.h"
-#include "platform/framework/Hotkey.h"
 #include "platform/qt/QtBridge.h"
-#include "platform/framework/SystemMetrics.h"
 
 namespace {
 // Sunken edge plus one pixel around the field.
@@ -49,13 +49,13 @@ TCustomComboBox::~TCustomComboBox() {
 
 unsigned TCustomComboBox::ComboWindowStyle() const {
   switch (style_) {
-    case csSimple:
+    case TComboBoxStyle::csSimple:
       return CBS_SIMPLE;
-    case csDropDownList:
+    case TComboBoxStyle::csDropDownList:
       return CBS_DROPDOWNLIST;
-    case csOwnerDrawFixed:
+    case TComboBoxStyle::csOwnerDrawFixed:
       return CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED;
-    case csOwnerDrawVariable:
+    case TComboBoxStyle::csOwnerDrawVariable:
       return CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE;
     default:
       return CBS_DROPDOWN;

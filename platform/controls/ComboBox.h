@@ -23,10 +23,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/graphics/Canvas.h"
 #include "platform/framework/Control.h"
+#include "platform/graphics/Canvas.h"
 
-enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+enum class TComboBoxStyle {
+  csDropDown,
+  csSimple,
+  csDropDownList,
+  csOwnerDrawFixed,
+  csOwnerDrawVariable
+};
 
 // The classic window style bits of a combo box.
 enum : unsigned {
@@ -217,7 +223,7 @@ class TCustomComboBox : public TCustomControl {
   TRect SimpleListRect() const;
 
   TComboBoxItems items_;
-  TComboBoxStyle style_ = csDropDown;
+  TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
   unsigned windowStyle_ = CBS_DROPDOWN;
   int itemIndex_ = -1;
   int itemHeight_ = 16;

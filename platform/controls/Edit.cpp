@@ -3,12 +3,12 @@
 #include <QPainter>
 #include <limits>
 
+#include "platform/controls/Edit.h"
+#include "platform/controls/Label.h"
 #include "platform/framework/Application.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/qt/ControlHost.h"
 #include "platform/qt/QtBridge.h"
-#include "platform/controls/Label.h"
-#include "platform/controls/Edit.h"
 
 namespace {
 // What the native editor accepts when no limit is set.
@@ -88,7 +88,7 @@ void TEdit::ClearSelection() {
 }
 
 void TEdit::PlaceEditor() {
-  const int inset = borderStyle_ == bsSingle ? 2 : 0;
+  const int inset = borderStyle_ == TFormBorderStyle::bsSingle ? 2 : 0;
   editor_->setGeometry(inset, inset, std::max(0, Width() - 2 * inset),
                        std::max(0, Height() - 2 * inset));
 }
@@ -100,7 +100,8 @@ void TEdit::ApplyLook() {
 void TEdit::Paint() {
   TCanvas& canvas = Canvas();
   TRect r = ClientRect();
-  if (borderStyle_ == bsSingle) canvas.DrawEdge(r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+  if (borderStyle_ == TFormBorderStyle::bsSingle)
+    canvas.DrawEdge(r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
   canvas.Brush().SetColor(Enabled() ? Color() : clBtnFace);
   canvas.FillRect(r);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/framework/Control.h"
+#include "platform/framework/Form.h"
 
 class QLineEdit;
 
@@ -70,7 +71,7 @@ class TEdit : public TCustomControl {
   void EditorTextChanged();
 
   QLineEdit* editor_ = nullptr;
-  TFormBorderStyle borderStyle_ = bsSingle;
+  TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSingle;
   int maxLength_ = 0;
   bool readOnly_ = false;
   bool autoSelect_ = true;

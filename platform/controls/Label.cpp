@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "platform/graphics/Canvas.h"
-#include "platform/framework/Hotkey.h"
-#include "platform/controls/Label.h"
 #include "platform/controls/Edit.h"
+#include "platform/controls/Label.h"
+#include "platform/framework/Hotkey.h"
+#include "platform/graphics/Canvas.h"
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
   SetControlStyle(ControlStyle() | csReplicatable | csOpaque);
@@ -68,14 +68,7 @@ void TLabel::DoDrawText(TCanvas& canvas, TRect& rect, unsigned flags) const {
     canvas.DrawText(text, rect, flags);
     return;
   }
-  // Disabled: engraved, a highlight copy one pixel down and right under a shadow copy.
-  const TColor color = canvas.Font().Color();
-  TRect shifted = OffsetRect(rect, 1, 1);
-  canvas.Font().SetColor(clBtnHighlight);
-  canvas.DrawText(text, shifted, flags);
-  canvas.Font().SetColor(clBtnShadow);
-  canvas.DrawText(text, rect, flags);
-  canvas.Font().SetColor(color);
+  DrawEngravedText(canvas, rect, text, flags);
 }
 
 void TLabel::Paint() {

@@ -1,6 +1,6 @@
-#include "platform/graphics/Canvas.h"
-#include "platform/controls/Image.h"
 #include "platform/controls/Panel.h"
+#include "platform/controls/Image.h"
+#include "platform/graphics/Canvas.h"
 
 TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
   SetControlStyle(ControlStyle() | csAcceptsControls | csOpaque);
@@ -53,7 +53,7 @@ void TPanel::SetAlignment(TAlignment value) {
 void TPanel::AdjustClientRect(TRect& rect) const {
   TCustomControl::AdjustClientRect(rect);
   int inset = borderWidth_;
-  if (borderStyle_ == bsSingle) inset += 2;
+  if (borderStyle_ == TFormBorderStyle::bsSingle) inset += 2;
   if (bevelOuter_ != bvNone) inset += bevelWidth_;
   if (bevelInner_ != bvNone) inset += bevelWidth_;
   rect = InflateRect(rect, -inset, -inset);
@@ -67,7 +67,8 @@ void TPanel::PaintFrame(TCanvas& canvas, TRect& rect) const {
     const TColor dark = cut == bvLowered ? clBtnHighlight : cut == bvSpace ? Color() : clBtnShadow;
     canvas.Frame3D(rect, light, dark, bevelWidth_);
   };
-  if (borderStyle_ == bsSingle) canvas.DrawEdge(rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+  if (borderStyle_ == TFormBorderStyle::bsSingle)
+    canvas.DrawEdge(rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
   bevel(bevelOuter_);
   canvas.Frame3D(rect, Color(), Color(), borderWidth_);
   bevel(bevelInner_);

@@ -45,6 +45,6 @@ class TPanel : public TCustomControl {
   TBevelCut bevelOuter_ = bvRaised;
   int bevelWidth_ = 1;
   int borderWidth_ = 0;
-  TFormBorderStyle borderStyle_ = bsNone;
+  TFormBorderStyle borderStyle_ = TFormBorderStyle::bsNone;
   TAlignment alignment_ = taCenter;
 };

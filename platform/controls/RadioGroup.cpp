@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/framework/Hotkey.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/FrameControl.h"
-#include "platform/framework/Hotkey.h"
 
 namespace {
 // The caption starts this far from the group's left edge; buttons are indented the same way.
@@ -103,13 +103,7 @@ void TRadioGroup::PaintFrame(TCanvas& canvas) {
   }
   canvas.FillRect(text);
   canvas.Brush().SetStyle(bsClear);
-  const TColor color = canvas.Font().Color();
-  TRect shifted = OffsetRect(text, 1, 1);
-  canvas.Font().SetColor(clBtnHighlight);
-  canvas.DrawText(Caption(), shifted, DT_SINGLELINE | DT_LEFT);
-  canvas.Font().SetColor(clBtnShadow);
-  canvas.DrawText(Caption(), text, DT_SINGLELINE | DT_LEFT);
-  canvas.Font().SetColor(color);
+  DrawEngravedText(canvas, text, Caption(), DT_SINGLELINE | DT_LEFT);
 }
 
 void TRadioGroup::PaintButton(TCanvas& canvas, int index) {
@@ -122,17 +116,10 @@ void TRadioGroup::PaintButton(TCanvas& canvas, int index) {
   const unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_LEFT;
   canvas.Brush().SetStyle(bsClear);
   const std::string& caption = items_[static_cast<std::size_t>(index)];
-  if (Enabled()) {
+  if (Enabled())
     canvas.DrawText(caption, text, flags);
-  } else {
-    const TColor color = canvas.Font().Color();
-    TRect shifted = OffsetRect(text, 1, 1);
-    canvas.Font().SetColor(clBtnHighlight);
-    canvas.DrawText(caption, shifted, flags);
-    canvas.Font().SetColor(clBtnShadow);
-    canvas.DrawText(caption, text, flags);
-    canvas.Font().SetColor(color);
-  }
+  else
+    DrawEngravedText(canvas, text, caption, flags);
   canvas.Brush().SetStyle(bsSolid);
   if (Focused() && index == std::max(itemIndex_, 0)) {
     // The focus rectangle hugs the caption, one pixel out.

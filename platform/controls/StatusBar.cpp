@@ -1,11 +1,11 @@
 #include <algorithm>
 
-#include "platform/framework/Application.h"
-#include "platform/graphics/Canvas.h"
-#include "platform/controls/UpDown.h"
 #include "platform/controls/StatusBar.h"
+#include "platform/controls/UpDown.h"
 #include "platform/core/Exception.h"
+#include "platform/framework/Application.h"
 #include "platform/framework/Form.h"
+#include "platform/graphics/Canvas.h"
 
 namespace {
 // The strip above the panels, and the space between two panels.
@@ -141,7 +141,8 @@ void TStatusBar::ShowAutoHint(const std::string& hint) {
 bool TStatusBar::GripShown() const {
   if (!sizeGrip_) return false;
   const auto* form = dynamic_cast<const TCustomForm*>(Parent());
-  return form && (form->BorderStyle() == bsSizeable || form->BorderStyle() == bsSizeToolWin);
+  return form && (form->BorderStyle() == TFormBorderStyle::bsSizeable ||
+                  form->BorderStyle() == TFormBorderStyle::bsSizeToolWin);
 }
 
 TRect TStatusBar::PanelRect(int index) const {

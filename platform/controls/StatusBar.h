@@ -14,6 +14,7 @@
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
 enum TStatusPanelStyle { psText, psOwnerDraw };
 
+class TApplication;
 class TStatusBar;
 
 class TStatusPanel {

@@ -9,15 +9,15 @@
 #include <cstdlib>
 #include <new>
 
-#include "platform/qt/ControlDispatch.h"
-#include "platform/qt/ControlHost.h"
-#include "platform/environment/Environment.h"
-#include "platform/qt/EventLoops.h"
 #include "platform/core/Exception.h"
+#include "platform/environment/Environment.h"
+#include "platform/environment/Translations.h"
 #include "platform/framework/Form.h"
 #include "platform/framework/HintWindow.h"
+#include "platform/qt/ControlDispatch.h"
+#include "platform/qt/ControlHost.h"
+#include "platform/qt/EventLoops.h"
 #include "platform/qt/QtBridge.h"
-#include "platform/environment/Translations.h"
 
 namespace {
 
@@ -126,8 +126,9 @@ void TApplication::Initialize() {
 }
 
 void TApplication::FormCreated(TCustomForm* form) {
+  const TComponentRef<TCustomForm> self(form);
   form->AfterConstruction();
-  if (!mainForm_ && ControlDispatch::Alive(form)) mainForm_ = form;
+  if (!mainForm_ && self.Alive()) mainForm_ = form;
 }
 
 int TApplication::AddForm(TCustomForm* form) {
@@ -275,9 +276,10 @@ void TApplication::UpdateMouseControl(TControl* control) {
   // While a control holds the mouse, only it hears that the mouse left or came back.
   TControl* capture = captureControl_;
   TControl* old = mouseControl_;
+  const TComponentRef<TControl> entered(control);
   if (old && (!capture || old == capture)) GuardedCall([old] { old->MouseLeave(); }, old);
-  mouseControl_ = control;
-  if (control && ControlDispatch::Alive(control) && (!capture || control == capture))
+  mouseControl_ = entered.Get();
+  if (control && entered.Alive() && (!capture || control == capture))
     GuardedCall([control] { control->MouseEnter(); }, control);
 }
 
@@ -541,10 +543,9 @@ void TScreen::SetCursor(TCursor cursor) {
   if (!QCoreApplication::instance()) return;
   if (had) QApplication::restoreOverrideCursor();
   if (cursor == crDefault) return;
-  const Qt::CursorShape shape = cursor == crHourGlass || cursor == crSQLWait ? Qt::WaitCursor
-                                : cursor == crHandPoint ? Qt::PointingHandCursor
-                                : cursor == crAppStart  ? Qt::BusyCursor
-                                                        : Qt::ArrowCursor;
+  // The same table as the controls' cursors; a number without a shape shows the arrow.
+  Qt::CursorShape shape = Qt::ArrowCursor;
+  QtCursorShape(cursor, shape);
   QApplication::setOverrideCursor(QCursor(shape));
 }
 

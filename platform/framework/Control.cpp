@@ -3,23 +3,22 @@
 #include <algorithm>
 
 #include "platform/framework/Application.h"
+#include "platform/framework/Form.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/menus/PopupMenuBase.h"
 #include "platform/qt/ControlDispatch.h"
 #include "platform/qt/ControlHost.h"
-#include "platform/framework/Form.h"
-#include "platform/menus/PopupMenuBase.h"
 
 // ---------------------------------------------------------------------------------------------
 // TControl
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
   font_->OnChange = [this](TFont&) { FontObjectChanged(); };
-  ControlDispatch::Born(this);
 }
 
 TControl::~TControl() {
-  ControlDispatch::Died(this);
+  BeginDestroy();
   font_->OnChange = nullptr;
   if (parent_) parent_->RemoveControl(this);
   Application->ControlDestroying(this);

@@ -27,11 +27,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/graphics/Color.h"
 #include "platform/core/Component.h"
-#include "platform/framework/ControlTypes.h"
-#include "platform/graphics/Font.h"
 #include "platform/core/Types.h"
+#include "platform/framework/ControlTypes.h"
+#include "platform/graphics/Color.h"
+#include "platform/graphics/Font.h"
 
 class TBitmap;
 class TCanvas;
@@ -64,10 +64,13 @@ class TControl : public TComponent {
   virtual void SetBounds(int left, int top, int width, int height);
   TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
   void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
-  // The area children and painting use, in the control's own coordinates.
+  // The area children and painting use, in the control's own coordinates; a click counts when
+  // the button goes up inside it. A control may override it (to leave out a border).
   virtual TRect ClientRect() const { return Rect(0, 0, width_, height_); }
-  int ClientWidth() const { return ClientRect().Width(); }
-  int ClientHeight() const { return ClientRect().Height(); }
+  // The client rectangle's right and bottom edges, as the classic library defines them: with an
+  // overridden ClientRect of (2, 2, w - 2, h - 2) ClientWidth is w - 2, not w - 4.
+  int ClientWidth() const { return ClientRect().Right; }
+  int ClientHeight() const { return ClientRect().Bottom; }
   void SetClientWidth(int width);
   void SetClientHeight(int height);
   // Screen position of the client area's top-left corner.
@@ -125,10 +128,12 @@ class TControl : public TComponent {
   TControlStyle ControlStyle() const { return controlStyle_; }
   void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
 
-  // --- Painting.
+  // --- Painting. The face comes from Paint only (see TCustomControl::Canvas).
+  // Asks for a paint at the next chance (several requests make one paint).
   virtual void Invalidate();
+  // Repaint now: composes the face through Paint and puts it on the screen before returning.
   virtual void Repaint();
-  // Paints what is pending now.
+  // Paints what is pending now (the window's invalid area).
   virtual void Update();
   // Composes the control's face (background, Paint, graphic children) into bitmap, which is
   // resized to the control's size. What the screen would show, without needing a screen.
@@ -312,7 +317,7 @@ class TWinControl : public TControl {
   // A numbered timer (SetTimer) ticked.
   virtual void WMTimer(int id) { (void)id; }
 
-  // Offered to every child (see TControl).
+  // Offered to every visible child (see TControl).
   bool DialogChar(char32_t key, TShiftState shift) override;
   bool DialogKey(TKey key, TShiftState shift) override;
   void FocusChanged(TWinControl* focused) override;
@@ -383,8 +388,10 @@ class TCustomControl : public TWinControl {
   using TWinControl::TWinControl;
   std::string ClassName() const override { return "TCustomControl"; }
 
-  // The surface canvas; valid at any time, drawn to the screen at the next paint. During
-  // Paint its font is the control's font and its brush the control's colour.
+  // During Paint: the surface the face is composed on, with the control's font and its colour
+  // as the brush. Outside Paint: the same surface, good for measuring; what is drawn there is
+  // replaced by the next paint, which composes the face from Paint alone. To change what the
+  // control shows, change its state and call Invalidate (painted later) or Repaint (now).
   TCanvas& Canvas();
 };
 

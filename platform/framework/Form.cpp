@@ -7,12 +7,12 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "platform/core/Exception.h"
 #include "platform/framework/Application.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/qt/ControlDispatch.h"
 #include "platform/qt/ControlHost.h"
 #include "platform/qt/EventLoops.h"
-#include "platform/core/Exception.h"
 #include "platform/qt/QtBridge.h"
 
 namespace {
@@ -87,14 +87,14 @@ void TCustomForm::ApplyWindowFlags() {
   if (!widget) return;
   Qt::WindowFlags flags = Qt::Window;
   switch (borderStyle_) {
-    case bsNone:
+    case TFormBorderStyle::bsNone:
       flags |= Qt::FramelessWindowHint;
       break;
-    case bsDialog:
+    case TFormBorderStyle::bsDialog:
       flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
       break;
-    case bsToolWindow:
-    case bsSizeToolWin:
+    case TFormBorderStyle::bsToolWindow:
+    case TFormBorderStyle::bsSizeToolWin:
       flags = Qt::Tool;
       break;
     default:
@@ -153,12 +153,14 @@ void TCustomForm::UpdateShowing() {
     HandleNeeded();
     if (position_ == poScreenCenter || position_ == poDesktopCenter) CenterOnScreen();
     // OnShow runs before the window appears; it may animate the window into view itself.
+    const TComponentRef<TCustomForm> self(this);
     GuardedCall([this] { DoShow(); }, this);
-    if (!ControlDispatch::Alive(this) || !Visible()) return;
+    if (!self.Alive() || !Visible() || animatingIn_) return;
     if (!widget->isVisible()) ApplyWindowState();
     ControlDispatch::FocusWindow(this);
   } else {
-    if (modalLoop_) SetModalResult(mrCancel);
+    // A result already chosen (the button that closed the window) stays.
+    if (modalLoop_ && modalResult_ == mrNone) SetModalResult(mrCancel);
     widget->hide();
     if (!showing_) return;
     showing_ = false;
@@ -355,9 +357,9 @@ void TCustomForm::Close() {
 }
 
 void TCustomForm::Release() {
-  TCustomForm* form = this;
-  QTimer::singleShot(0, qApp, [form] {
-    if (!ControlDispatch::Alive(form)) return;
+  QTimer::singleShot(0, qApp, [self = TComponentRef<TCustomForm>(this)] {
+    TCustomForm* form = self.Get();
+    if (!form) return;
     form->BeforeDestruction();
     delete form;
   });
@@ -413,9 +415,11 @@ void ControlDispatch::WindowStateChanged(TCustomForm* form) {
 
 void ControlDispatch::ActivationChanged(TCustomForm* form, bool active) {
   if (active) {
+    const TComponentRef<TCustomForm> self(form);
     GuardedCall([form] { form->Activate(); }, form);
+    if (!self.Alive()) return;
     TWinControl* focus = form->activeControl_;
-    if (Alive(form) && focus && focus->CanFocus() && !focus->Focused())
+    if (focus && focus->CanFocus() && !focus->Focused())
       HostWidget(focus)->setFocus(Qt::ActiveWindowFocusReason);
   } else {
     GuardedCall([form] { form->Deactivate(); }, form);
@@ -440,6 +444,11 @@ bool AnimateWindow(TCustomForm* form, int durationMs, unsigned flags) {
   ControlHost* widget = HostWidget(form);
   if (!widget) return false;
   const bool hide = (flags & AW_HIDE) != 0;
+  if (!hide && !form->Visible()) {
+    if (!TCustomForm::ShowForAnimation(form)) return false;
+    // OnShow may have animated the window into view itself.
+    if (widget->isVisible()) return true;
+  }
   if (hide != widget->isVisible()) return false;  // nothing to show or hide
   auto finish = [&] {
     if (hide) {
@@ -454,6 +463,7 @@ bool AnimateWindow(TCustomForm* form, int durationMs, unsigned flags) {
   };
   if (!g_animationsEnabled || !(flags & AW_CENTER) || durationMs <= 0) {
     finish();
+    if (hide && form->Visible()) form->SetVisible(false);
     return true;
   }
   // The visible part of the window is a rectangle about its centre that grows from nothing to
@@ -494,5 +504,16 @@ bool AnimateWindow(TCustomForm* form, int durationMs, unsigned flags) {
   host.animationClip.reset();
   host.ApplyMask();
   finish();
+  // The form reads hidden (OnHide fires) so that a later Show shows it again.
+  if (hide && form->Visible()) form->SetVisible(false);
   return true;
+}
+
+bool TCustomForm::ShowForAnimation(TCustomForm* form) {
+  const TComponentRef<TCustomForm> self(form);
+  form->animatingIn_ = true;
+  form->SetVisible(true);
+  if (!self.Alive()) return false;
+  form->animatingIn_ = false;
+  return form->Visible();
 }

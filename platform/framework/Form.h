@@ -10,7 +10,7 @@
 
 #include "platform/framework/Control.h"
 
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TPosition {
@@ -116,8 +116,12 @@ class TCustomForm : public TWinControl {
   void ApplyWindowFlags();
   void ApplyWindowState();
   void CloseModal();
+  // AnimateWindow showing a hidden form: Visible turns on and OnShow runs as for Show, but the
+  // window stays hidden for the animation to bring in. False when the form went meanwhile.
+  static bool ShowForAnimation(TCustomForm* form);
+  friend bool AnimateWindow(TCustomForm* form, int durationMs, unsigned flags);
 
-  TFormBorderStyle borderStyle_ = bsSizeable;
+  TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   TFormStyle formStyle_ = fsNormal;
   TPosition position_ = poDesigned;
   TWindowState windowState_ = wsNormal;
@@ -128,6 +132,7 @@ class TCustomForm : public TWinControl {
   ModalLoop* modalLoop_ = nullptr;
   bool showing_ = false;  // shown through Visible (OnShow ran, OnHide has not yet)
   bool destroyFired_ = false;
+  bool animatingIn_ = false;
 };
 
 class TForm : public TCustomForm {
@@ -140,6 +145,8 @@ class TForm : public TCustomForm {
 // AW_CENTER grows from / shrinks into the centre, AW_HIDE hides, AW_ACTIVATE shows and
 // activates. Other kinds show or hide at once. Blocks for the duration while the window
 // changes (input to the program's windows waits meanwhile), like the classic call.
+// Visible follows: showing a hidden form makes it Visible and fires OnShow first (OnShow may
+// animate the window itself); hiding makes it hidden and fires OnHide, so Show shows it again.
 enum : unsigned {
   AW_HOR_POSITIVE = 0x1,
   AW_HOR_NEGATIVE = 0x2,

@@ -29,18 +29,21 @@ TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint) {
 
 void THintWindow::ActivateHint(const TRect& rect, const std::string& hint) {
   SetCaption(hint);
+  SetBoundsRect(PlaceHintRect(rect));
+  SetVisible(true);
+  Invalidate();
+}
+
+TRect THintWindow::PlaceHintRect(const TRect& rect) const {
   TRect r = rect;
   r.Bottom += 4;
-  // Keep the window on the screen.
   const int sw = Screen->Width();
   const int sh = Screen->Height();
   if (r.Top + r.Height() > sh) r = OffsetRect(r, 0, sh - r.Height() - r.Top);
   if (r.Left + r.Width() > sw) r = OffsetRect(r, sw - r.Width() - r.Left, 0);
   if (r.Left < 0) r = OffsetRect(r, -r.Left, 0);
   if (r.Top < 0) r = OffsetRect(r, 0, -r.Top);
-  SetBoundsRect(r);
-  SetVisible(true);
-  Invalidate();
+  return r;
 }
 
 void THintWindow::ReleaseHandle() {

@@ -24,6 +24,10 @@ class THintWindow : public TCustomControl {
   bool IsTopLevelWindow() const override { return true; }
 
  protected:
+  // Where ActivateHint puts the window for rect: the standard hint grows 4 pixels at the
+  // bottom and is pushed onto the screen. A hint class that computes its rectangle exactly
+  // returns rect unchanged.
+  virtual TRect PlaceHintRect(const TRect& rect) const;
   void Paint() override;
   void UpdateShowing() override;
 };

@@ -37,7 +37,7 @@ void TTimer::SetInterval(int ms) {
 }
 
 void TTimer::SetOnTimer(TNotifyEvent handler) {
-  OnTimer = std::move(handler);
+  onTimer_ = std::move(handler);
   UpdateTimer();
 }
 
@@ -46,9 +46,7 @@ bool TTimer::Running() const {
 }
 
 void TTimer::UpdateTimer() {
-  // The timer runs whenever it is enabled with an interval; a tick without a handler does
-  // nothing, so assigning OnTimer directly needs no restart.
-  const bool run = enabled_ && interval_ > 0 && QCoreApplication::instance();
+  const bool run = enabled_ && interval_ > 0 && onTimer_ && QCoreApplication::instance();
   if (!run) {
     if (impl_->timer) impl_->timer->stop();
     return;
@@ -64,7 +62,7 @@ void TTimer::UpdateTimer() {
 }
 
 void TTimer::Timer() {
-  if (OnTimer) OnTimer(this);
+  if (onTimer_) onTimer_(this);
 }
 
 void TTimer::Loaded() {

@@ -17,12 +17,10 @@ class TTimer : public TComponent {
   void SetEnabled(bool enabled);
   int Interval() const { return interval_; }
   void SetInterval(int ms);
-  // Assign through SetOnTimer (or call UpdateTimer after assigning OnTimer directly) so that a
-  // timer that had no handler starts.
+  // The handler is set through SetOnTimer so that the timer starts and stops with it.
+  const TNotifyEvent& OnTimer() const { return onTimer_; }
   void SetOnTimer(TNotifyEvent handler);
   bool Running() const;
-
-  TNotifyEvent OnTimer;
 
   // Starts or stops the underlying timer to match Enabled, Interval and OnTimer.
   void UpdateTimer();
@@ -35,6 +33,7 @@ class TTimer : public TComponent {
  private:
   struct Impl;
   std::unique_ptr<Impl> impl_;
+  TNotifyEvent onTimer_;
   bool enabled_ = true;
   int interval_ = 1000;
 };

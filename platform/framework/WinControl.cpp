@@ -4,14 +4,14 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/core/Exception.h"
 #include "platform/framework/Application.h"
+#include "platform/framework/Control.h"
+#include "platform/framework/Form.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
-#include "platform/framework/Control.h"
 #include "platform/qt/ControlDispatch.h"
 #include "platform/qt/ControlHost.h"
-#include "platform/core/Exception.h"
-#include "platform/framework/Form.h"
 #include "platform/qt/QtBridge.h"
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner), host_(std::make_unique<Host>()) {
@@ -296,15 +296,16 @@ void TWinControl::FontChanged() {
   }
 }
 
+// Hidden controls (and everything inside them) take no accelerators and no dialog keys.
 bool TWinControl::DialogChar(char32_t key, TShiftState shift) {
   for (std::size_t i = 0; i < controls_.size(); ++i)
-    if (controls_[i]->DialogChar(key, shift)) return true;
+    if (controls_[i]->Visible() && controls_[i]->DialogChar(key, shift)) return true;
   return false;
 }
 
 bool TWinControl::DialogKey(TKey key, TShiftState shift) {
   for (std::size_t i = 0; i < controls_.size(); ++i)
-    if (controls_[i]->DialogKey(key, shift)) return true;
+    if (controls_[i]->Visible() && controls_[i]->DialogKey(key, shift)) return true;
   return false;
 }
 
@@ -387,8 +388,9 @@ void TWinControl::SetTimer(int id, int intervalMs) {
   auto& timer = host_->timers[id];
   if (!timer) {
     timer = std::make_unique<QTimer>();
-    QObject::connect(timer.get(), &QTimer::timeout,
-                     [this, id] { ControlDispatch::TimerTick(this, id); });
+    QObject::connect(timer.get(), &QTimer::timeout, [self = TComponentRef<TWinControl>(this), id] {
+      if (TWinControl* control = self.Get()) ControlDispatch::TimerTick(control, id);
+    });
   }
   // Stopped timers stay in the map: a handler may kill the timer that is calling it.
   timer->start(std::max(1, intervalMs));

@@ -24,9 +24,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/Types.h"
 #include "platform/graphics/Color.h"
 #include "platform/graphics/Font.h"
-#include "platform/core/Types.h"
 
 class TBitmap;
 class TGraphic;
@@ -260,3 +260,7 @@ class TCanvas {
   TRect clipRect_;
   bool hasClipRect_ = false;
 };
+
+// Disabled ("engraved") text: the text in clBtnHighlight one pixel right and down, then in
+// clBtnShadow at rect, with the DrawText flags. The canvas's font colour stays as it was.
+void DrawEngravedText(TCanvas& canvas, TRect rect, const std::string& text, unsigned drawTextFlags);

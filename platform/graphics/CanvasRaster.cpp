@@ -26,6 +26,11 @@ PixelTarget::PixelTarget(TCanvas& canvas) {
   if (clip_.empty()) return;
   image_ = &QtImage(*bitmap);
   image_->bits();  // one detach now, so rows can be written directly afterwards
+  bitmap_ = bitmap;
+}
+
+PixelTarget::~PixelTarget() {
+  if (bitmap_) bitmap_->Modified();
 }
 
 bool PixelTarget::InClip(int x, int y) const {

@@ -317,3 +317,14 @@ int TCanvas::DrawText(const std::string& text, TRect& rect, unsigned flags) {
   }
   return result;
 }
+
+void DrawEngravedText(TCanvas& canvas, TRect rect, const std::string& text,
+                      unsigned drawTextFlags) {
+  const TColor color = canvas.Font().Color();
+  TRect shifted = OffsetRect(rect, 1, 1);
+  canvas.Font().SetColor(clBtnHighlight);
+  canvas.DrawText(text, shifted, drawTextFlags);
+  canvas.Font().SetColor(clBtnShadow);
+  canvas.DrawText(text, rect, drawTextFlags);
+  canvas.Font().SetColor(color);
+}

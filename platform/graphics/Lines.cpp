@@ -41,20 +41,28 @@ class ThinLineDrawer {
     }
   }
 
-  // Pixels from `from` towards `to`, leaving `to` out.
+  // Pixels from `from` towards `to`, leaving `to` out. Where the line passes exactly halfway
+  // between two pixels, the upper (x-major) or left (y-major) one is taken, whichever way the
+  // line runs: the classic display drivers' rule, so a line and its reverse cover the same
+  // pixels apart from the ends.
   void Line(TPoint from, TPoint to) {
     const int dx = std::abs(to.X - from.X);
     const int dy = std::abs(to.Y - from.Y);
     const int sx = to.X >= from.X ? 1 : -1;
     const int sy = to.Y >= from.Y ? 1 : -1;
-    if (dx >= dy) {
-      // Halfway points round towards the start of the line.
-      for (int i = 0; i < dx; ++i)
-        Put(from.X + i * sx, from.Y + sy * static_cast<int>((2LL * i * dy + dx - 1) / (2LL * dx)));
+    if (dx > dy) {
+      for (int i = 0; i < dx; ++i) Put(from.X + i * sx, from.Y + sy * MinorStep(i, dy, dx, sy));
     } else {
-      for (int i = 0; i < dy; ++i)
-        Put(from.X + sx * static_cast<int>((2LL * i * dx + dy - 1) / (2LL * dy)), from.Y + i * sy);
+      for (int i = 0; i < dy; ++i) Put(from.X + sx * MinorStep(i, dx, dy, sx), from.Y + i * sy);
     }
+  }
+
+  // How far the minor coordinate has moved after i major steps: i * minor / major rounded to
+  // the nearest pixel, halves towards the smaller coordinate (down in size when the minor axis
+  // grows, up when it shrinks).
+  static int MinorStep(int i, int minor, int major, int direction) {
+    const long long towardsSmaller = direction < 0 ? 1 : 0;
+    return static_cast<int>((2LL * i * minor + major - 1 + towardsSmaller) / (2LL * major));
   }
 
  private:

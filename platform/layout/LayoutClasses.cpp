@@ -1,15 +1,15 @@
 #include "platform/layout/LayoutClasses.h"
 
 #include "platform/core/Component.h"
-#include "platform/framework/Control.h"
 #include "platform/environment/Dialogs.h"
 #include "platform/environment/FindDialog.h"
-#include "platform/graphics/Font.h"
+#include "platform/framework/Control.h"
 #include "platform/framework/Form.h"
-#include "platform/layout/LayoutClass.h"
-#include "platform/menus/PopupMenuBase.h"
-#include "platform/layout/StdLayoutClasses.h"
 #include "platform/framework/Timer.h"
+#include "platform/graphics/Font.h"
+#include "platform/layout/LayoutClass.h"
+#include "platform/layout/StdLayoutClasses.h"
+#include "platform/menus/PopupMenuBase.h"
 
 namespace {
 
@@ -54,8 +54,12 @@ const TLayoutEnum<TCursor> kCursors = {
     {"crSizeAll", crSizeAll}};
 
 const TLayoutEnum<TFormBorderStyle> kBorderStyles = {
-    {"bsNone", bsNone},     {"bsSingle", bsSingle},         {"bsSizeable", bsSizeable},
-    {"bsDialog", bsDialog}, {"bsToolWindow", bsToolWindow}, {"bsSizeToolWin", bsSizeToolWin}};
+    {"bsNone", TFormBorderStyle::bsNone},
+    {"bsSingle", TFormBorderStyle::bsSingle},
+    {"bsSizeable", TFormBorderStyle::bsSizeable},
+    {"bsDialog", TFormBorderStyle::bsDialog},
+    {"bsToolWindow", TFormBorderStyle::bsToolWindow},
+    {"bsSizeToolWin", TFormBorderStyle::bsSizeToolWin}};
 
 const TLayoutEnum<TFormStyle> kFormStyles = {{"fsNormal", fsNormal},
                                              {"fsMDIChild", fsMDIChild},

@@ -1,16 +1,16 @@
 #include "platform/layout/StdLayoutClasses.h"
 
-#include "platform/controls/UpDown.h"
-#include "platform/controls/StatusBar.h"
 #include "platform/controls/ComboBox.h"
+#include "platform/controls/Edit.h"
 #include "platform/controls/Image.h"
+#include "platform/controls/Label.h"
 #include "platform/controls/Panel.h"
+#include "platform/controls/RadioGroup.h"
+#include "platform/controls/StatusBar.h"
+#include "platform/controls/UpDown.h"
 #include "platform/graphics/ImageList.h"
 #include "platform/layout/LayoutClass.h"
 #include "platform/menus/Menus.h"
-#include "platform/controls/RadioGroup.h"
-#include "platform/controls/Label.h"
-#include "platform/controls/Edit.h"
 
 namespace {
 
@@ -21,7 +21,8 @@ const TLayoutEnum<TTextLayout> kTextLayouts = {
 const TLayoutEnum<TBevelCut> kBevelCuts = {
     {"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace}};
 // Controls know only these two of the window border styles.
-const TLayoutEnum<TFormBorderStyle> kBorderStyles = {{"bsNone", bsNone}, {"bsSingle", bsSingle}};
+const TLayoutEnum<TFormBorderStyle> kBorderStyles = {{"bsNone", TFormBorderStyle::bsNone},
+                                                     {"bsSingle", TFormBorderStyle::bsSingle}};
 const TLayoutEnum<TUDAlignButton> kAlignButtons = {{"udLeft", udLeft}, {"udRight", udRight}};
 const TLayoutEnum<TUDOrientation> kOrientations = {{"udHorizontal", udHorizontal},
                                                    {"udVertical", udVertical}};
@@ -29,11 +30,12 @@ const TLayoutEnum<TStatusPanelBevel> kPanelBevels = {
     {"pbNone", pbNone}, {"pbLowered", pbLowered}, {"pbRaised", pbRaised}};
 const TLayoutEnum<TStatusPanelStyle> kPanelStyles = {{"psText", psText},
                                                      {"psOwnerDraw", psOwnerDraw}};
-const TLayoutEnum<TComboBoxStyle> kComboStyles = {{"csDropDown", csDropDown},
-                                                  {"csSimple", csSimple},
-                                                  {"csDropDownList", csDropDownList},
-                                                  {"csOwnerDrawFixed", csOwnerDrawFixed},
-                                                  {"csOwnerDrawVariable", csOwnerDrawVariable}};
+const TLayoutEnum<TComboBoxStyle> kComboStyles = {
+    {"csDropDown", TComboBoxStyle::csDropDown},
+    {"csSimple", TComboBoxStyle::csSimple},
+    {"csDropDownList", TComboBoxStyle::csDropDownList},
+    {"csOwnerDrawFixed", TComboBoxStyle::csOwnerDrawFixed},
+    {"csOwnerDrawVariable", TComboBoxStyle::csOwnerDrawVariable}};
 const TLayoutEnum<TPopupAlignment> kPopupAlignments = {
     {"paLeft", paLeft}, {"paRight", paRight}, {"paCenter", paCenter}};
 const TLayoutEnum<TTrackButton> kTrackButtons = {{"tbRightButton", tbRightButton},

@@ -26,6 +26,10 @@ struct TCanvas::Impl {
 class PixelTarget {
  public:
   explicit PixelTarget(TCanvas& canvas);
+  // Drawing changed the bitmap: its listeners (a picture, a control) hear it now.
+  ~PixelTarget();
+  PixelTarget(const PixelTarget&) = delete;
+  PixelTarget& operator=(const PixelTarget&) = delete;
   bool Valid() const { return image_ != nullptr; }
   QImage& Image() { return *image_; }
   const std::vector<TRect>& Clip() const { return clip_; }
@@ -42,6 +46,7 @@ class PixelTarget {
  private:
   void WriteSpan(QRgb* row, int y, int x0, int x1, const TPaint& paint);
 
+  TBitmap* bitmap_ = nullptr;
   QImage* image_ = nullptr;
   std::vector<TRect> clip_;
 };

@@ -12,11 +12,6 @@ class TCustomForm;
 void SetWidgetCursor(QWidget* widget, TCursor cursor);
 
 struct ControlDispatch {
-  // Live controls: a handler may free the control whose event is being delivered.
-  static void Born(TControl* control);
-  static void Died(TControl* control);
-  static bool Alive(const TControl* control);
-
   static void ApplyCursor(TWinControl* control, TCursor cursor);
   static void SetCapture(TControl* control, bool value);
   static void PaintSurface(TWinControl* control, TBitmap& surface);

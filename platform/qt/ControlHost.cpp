@@ -14,8 +14,8 @@
 #include <QWindow>
 
 #include "platform/framework/Application.h"
-#include "platform/qt/ControlDispatch.h"
 #include "platform/framework/Form.h"
+#include "platform/qt/ControlDispatch.h"
 #include "platform/qt/QtBridge.h"
 
 namespace {
@@ -236,6 +236,7 @@ void ControlHost::HandleMousePress(QMouseEvent* event, bool doubleClick, QWidget
   TControl* target = control_->ControlAtPos(p, false);
   if (!target) target = control_;
   pressed_ = target;
+  const TComponentRef<TControl> watch(target);
   const TControlStyle style = target->ControlStyle();
   if (style & csCaptureMouse) Application->SetCaptureControl(target);
   TShiftState shift = ShiftFromQt(event->modifiers(), event->buttons());
@@ -249,7 +250,7 @@ void ControlHost::HandleMousePress(QMouseEvent* event, bool doubleClick, QWidget
   } else if (button == mbLeft && (style & csClickEvents)) {
     clicked_ = target;
   }
-  if (!ControlDispatch::Alive(target)) return;
+  if (!watch.Alive()) return;
   GuardedCall([&] { target->MouseDown(button, shift, x, y); }, target);
 }
 
@@ -293,11 +294,11 @@ void ControlHost::HandleMouseRelease(QMouseEvent* event, QWidget* source) {
   const int y = target == control_ ? p.Y : p.Y - target->Top();
   const bool click = button == mbLeft && clicked_ == target;
   if (button == mbLeft) clicked_ = nullptr;
+  const TComponentRef<TControl> watch(target);
   if (click && target->ClientRect().Contains(Point(x, y)))
     GuardedCall([target] { target->Click(); }, target);
-  if (ControlDispatch::Alive(target))
-    GuardedCall([&] { target->MouseUp(button, shift, x, y); }, target);
-  if (button == mbRight && ControlDispatch::Alive(target))
+  if (watch.Alive()) GuardedCall([&] { target->MouseUp(button, shift, x, y); }, target);
+  if (button == mbRight && watch.Alive())
     GuardedCall([&] { target->ContextPopup(global); }, target);
   Application->MouseMoved(global);
 }
@@ -319,6 +320,8 @@ ControlHost::KeyOutcome ControlHost::HandleKeyPress(QKeyEvent* event, char32_t& 
   Application->CancelHint();
   TWinControl* control = control_;
   TCustomForm* form = GetParentForm(control);
+  const TComponentRef<TWinControl> controlRef(control);
+  const TComponentRef<TCustomForm> formRef(form);
   TShiftState shift = ShiftFromQt(event->modifiers(), Qt::NoButton);
   if (event->key() == Qt::Key_Backtab) shift |= ssShift;
   TKey key = KeyFromQt(event->key());
@@ -331,14 +334,13 @@ ControlHost::KeyOutcome ControlHost::HandleKeyPress(QKeyEvent* event, char32_t& 
       GuardedCall([&] { handled = form->DialogKey(key, shift); }, form);
       if (handled) return KeyOutcome::swallow;
     }
-    if (form && form != control && form->KeyPreview() && ControlDispatch::Alive(form))
+    if (form && form != control && form->KeyPreview() && formRef.Alive())
       GuardedCall([&] { form->KeyDown(key, shift); }, form);
-    if (key && ControlDispatch::Alive(control))
-      GuardedCall([&] { control->KeyDown(key, shift); }, control);
+    if (key && controlRef.Alive()) GuardedCall([&] { control->KeyDown(key, shift); }, control);
     if (key == 0) swallowed = true;
   }
   const QString text = event->text();
-  if (text.isEmpty() || !ControlDispatch::Alive(control)) {
+  if (text.isEmpty() || !controlRef.Alive()) {
     return swallowed ? KeyOutcome::swallow : KeyOutcome::pass;
   }
   const char32_t typed = text.toUcs4().value(0);
@@ -352,9 +354,9 @@ ControlHost::KeyOutcome ControlHost::HandleKeyPress(QKeyEvent* event, char32_t& 
     if (handled) return KeyOutcome::swallow;
   }
   if (alt) return swallowed ? KeyOutcome::swallow : KeyOutcome::pass;
-  if (form && form != control && form->KeyPreview() && ControlDispatch::Alive(form))
+  if (form && form != control && form->KeyPreview() && formRef.Alive())
     GuardedCall([&] { form->KeyPress(ch); }, form);
-  if (ch && ControlDispatch::Alive(control)) GuardedCall([&] { control->KeyPress(ch); }, control);
+  if (ch && controlRef.Alive()) GuardedCall([&] { control->KeyPress(ch); }, control);
   if (ch == 0 || swallowed) return KeyOutcome::swallow;
   if (ch != typed) {
     replacement = ch;
@@ -368,13 +370,13 @@ bool ControlHost::HandleKeyRelease(QKeyEvent* event) {
   DispatchScope scope;
   TWinControl* control = control_;
   TCustomForm* form = GetParentForm(control);
+  const TComponentRef<TWinControl> controlRef(control);
   TKey key = KeyFromQt(event->key());
   if (!key) return false;
   const TShiftState shift = ShiftFromQt(event->modifiers(), Qt::NoButton);
   if (form && form != control && form->KeyPreview())
     GuardedCall([&] { form->KeyUp(key, shift); }, form);
-  if (key && ControlDispatch::Alive(control))
-    GuardedCall([&] { control->KeyUp(key, shift); }, control);
+  if (key && controlRef.Alive()) GuardedCall([&] { control->KeyUp(key, shift); }, control);
   return key == 0;
 }
 

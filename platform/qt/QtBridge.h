@@ -10,11 +10,12 @@
 #include <QString>
 #include <string>
 
+#include "platform/core/Types.h"
+#include "platform/framework/ControlTypes.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Color.h"
 #include "platform/graphics/Font.h"
 #include "platform/graphics/Region.h"
-#include "platform/core/Types.h"
 
 class QPainter;
 class QWidget;
@@ -39,6 +40,10 @@ void InstallFontSubstitutions();
 
 const QRegion& QtRegion(const TRegion& region);
 TRegion FromQtRegion(const QRegion& region);
+
+// The Qt shape of a classic cursor number; false for crDefault (the widget inherits its
+// parent's) and numbers without a shape. Controls and the screen share this one table.
+bool QtCursorShape(TCursor cursor, Qt::CursorShape& shape);
 
 // System colours resolved; clNone and clDefault give an invalid QColor.
 QColor QtColor(TColor color);

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/framework/Application.h"
-#include "platform/graphics/Canvas.h"
-#include "platform/framework/Control.h"
 #include "platform/core/Exception.h"
+#include "platform/framework/Application.h"
+#include "platform/framework/Control.h"
 #include "platform/framework/Form.h"
+#include "platform/graphics/Canvas.h"
 
 class ControlTest : public ::testing::Test {
  protected:
@@ -30,7 +30,7 @@ class ControlTest : public ::testing::Test {
   // A shown borderless form at (left, top) of width x height.
   std::unique_ptr<TForm> MakeForm(int left, int top, int width, int height) {
     auto form = std::make_unique<TForm>(nullptr);
-    form->SetBorderStyle(bsNone);
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
     form->SetBounds(left, top, width, height);
     return form;
   }

@@ -6,8 +6,8 @@
 
 #include "control_fixture.h"
 #include "platform/environment/Environment.h"
-#include "platform/testing/TestInput.h"
 #include "platform/framework/Timer.h"
+#include "platform/testing/TestInput.h"
 
 namespace {
 
@@ -65,10 +65,10 @@ TEST_F(ControlTest, WithoutAHookTheErrorGoesToTheEnvironmentsMessageBox) {
   // An error thrown by a timer handler, the way errors reach the loop.
   TTimer timer(nullptr);
   timer.SetInterval(1);
-  timer.OnTimer = [&](TComponent*) {
+  timer.SetOnTimer([&](TComponent*) {
     timer.SetEnabled(false);
     throw EStreamError("Ошибка записи файла");
-  };
+  });
   for (int i = 0; i < 50 && fake.requests.empty(); ++i) ProcessEvents(5);
   TEnvironment::Restore(previous);
   ASSERT_EQ(fake.requests.size(), 1u);
@@ -134,10 +134,10 @@ TEST_F(ControlTest, TheTimerComponentTicksWhileEnabled) {
   int ticks = 0;
   TComponent* sender = nullptr;
   timer.SetInterval(5);
-  timer.OnTimer = [&](TComponent* s) {
+  timer.SetOnTimer([&](TComponent* s) {
     ++ticks;
     sender = s;
-  };
+  });
   EXPECT_TRUE(timer.Running());
   for (int i = 0; i < 100 && ticks < 3; ++i) ProcessEvents(5);
   EXPECT_GE(ticks, 3);
@@ -151,6 +151,31 @@ TEST_F(ControlTest, TheTimerComponentTicksWhileEnabled) {
   timer.SetEnabled(true);
   EXPECT_FALSE(timer.Running());  // a zero interval never runs
   EXPECT_EQ(TTimer(nullptr).Interval(), 1000);
+}
+
+TEST_F(ControlTest, ATimerRunsOnlyWhenEnabledWithAnIntervalAndAHandler) {
+  struct Case {
+    bool enabled;
+    int interval;
+    bool handler;
+    bool running;
+  };
+  const Case cases[] = {
+      {true, 5, true, true},  {true, 5, false, false},  {false, 5, true, false},
+      {true, 0, true, false}, {false, 0, false, false},
+  };
+  for (const Case& c : cases) {
+    TTimer timer(nullptr);
+    timer.SetInterval(c.interval);
+    timer.SetEnabled(c.enabled);
+    if (c.handler) timer.SetOnTimer([](TComponent*) {});
+    EXPECT_EQ(timer.Running(), c.running) << c.enabled << " " << c.interval << " " << c.handler;
+    if (c.running) {
+      // Taking the handler away stops it.
+      timer.SetOnTimer(nullptr);
+      EXPECT_FALSE(timer.Running());
+    }
+  }
 }
 
 TEST_F(ControlTest, NumberedControlTimersDeliverTheirIdsAndStopWhenKilled) {

@@ -7,8 +7,8 @@
 
 #include "control_fixture.h"
 #include "pixel_helpers.h"
-#include "platform/graphics/Bitmap.h"
 #include "platform/controls/ComboBox.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/testing/TestInput.h"
 
 namespace {
@@ -19,7 +19,7 @@ class ComboTest : public ControlTest {
     ControlTest::SetUp();
     form_ = MakeForm(100, 100, 300, 200);
     form_->Show();
-    combo_ = Make(csDropDownList, 10);
+    combo_ = Make(TComboBoxStyle::csDropDownList, 10);
   }
   void TearDown() override {
     if (QWidget* popup = QApplication::activePopupWidget()) popup->hide();
@@ -82,13 +82,13 @@ TEST_F(ComboTest, HeightFollowsTheField) {
   EXPECT_EQ(combo_->Height(), measure.TextHeight("Wg") + 2 + 6);
   combo_->SetHeight(60);
   EXPECT_EQ(combo_->Height(), measure.TextHeight("Wg") + 2 + 6);
-  combo_->SetStyle(csOwnerDrawFixed);
+  combo_->SetStyle(TComboBoxStyle::csOwnerDrawFixed);
   combo_->SetItemHeight(16);
   EXPECT_EQ(combo_->Height(), 22);
   EXPECT_EQ(combo_->ItemHeight(), 16);
   EXPECT_EQ(combo_->FieldRect(), Rect(3, 3, 150 - 2 - 16 - 1, 19));
   EXPECT_EQ(combo_->ButtonRect(), Rect(150 - 18, 2, 148, 20));
-  combo_->SetStyle(csSimple);
+  combo_->SetStyle(TComboBoxStyle::csSimple);
   combo_->SetHeight(100);
   EXPECT_EQ(combo_->Height(), 100);
 }
@@ -107,7 +107,7 @@ TEST_F(ComboTest, AssignedIndexAndTextFireNothing) {
   EXPECT_EQ(combo_->Text(), "");
   EXPECT_TRUE(log_.empty());
 
-  TComboBox* edit = Make(csDropDown, 50);
+  TComboBox* edit = Make(TComboBoxStyle::csDropDown, 50);
   edit->SetItemIndex(0);
   edit->SetText("Alpha");
   EXPECT_EQ(edit->ItemIndex(), 0);
@@ -140,7 +140,7 @@ TEST_F(ComboTest, KeysChooseAndFireClickThenChange) {
 }
 
 TEST_F(ComboTest, TypingIntoTheFieldChangesTextAndClearsTheSelection) {
-  TComboBox* edit = Make(csDropDown, 50);
+  TComboBox* edit = Make(TComboBoxStyle::csDropDown, 50);
   edit->SetItemIndex(1);
   edit->SetFocus();
   TestInput::ProcessEvents();
@@ -208,7 +208,7 @@ struct Drawn {
 };
 
 TEST_F(ComboTest, OwnerDrawHookGetsTheEntryState) {
-  combo_->SetStyle(csOwnerDrawFixed);
+  combo_->SetStyle(TComboBoxStyle::csOwnerDrawFixed);
   combo_->SetItemHeight(16);
   std::vector<Drawn> drawn;
   combo_->OnDrawItem = [&](TComponent* sender, int index, const TRect& rect,
@@ -262,7 +262,7 @@ TEST_F(ComboTest, OwnerDrawHookGetsTheEntryState) {
 }
 
 TEST_F(ComboTest, VariableItemsAreMeasuredAndLongListsScroll) {
-  combo_->SetStyle(csOwnerDrawVariable);
+  combo_->SetStyle(TComboBoxStyle::csOwnerDrawVariable);
   std::vector<int> measured;
   combo_->OnMeasureItem = [&](TComponent*, int index, int& height) {
     measured.push_back(index);
@@ -314,7 +314,7 @@ TEST_F(ComboTest, StyleChangesRecreateTheWindowWithTheNewBits) {
   EXPECT_TRUE(combo->OwnerDrawn());
   combo->bits = CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED;
   EXPECT_TRUE(combo->Editable());  // takes effect with the next window only
-  combo->SetStyle(csDropDownList);
+  combo->SetStyle(TComboBoxStyle::csDropDownList);
   EXPECT_EQ(combo->created, 2);
   EXPECT_FALSE(combo->Editable());
   combo->RecreateWnd();

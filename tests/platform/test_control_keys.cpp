@@ -188,7 +188,7 @@ TEST_F(KeyTest, KeyPreviewLetsTheFormSeeKeysFirstAndChangeThem) {
 
 TEST_F(KeyTest, SettingTheActiveControlOfAHiddenFormFocusesItWhenShown) {
   TForm other(nullptr);
-  other.SetBorderStyle(bsNone);
+  other.SetBorderStyle(TFormBorderStyle::bsNone);
   other.SetBounds(0, 0, 100, 100);
   auto* edit = new KeyProbe(&other, Bounds(0, 0, 20, 20));
   edit->SetFocus();  // not shown yet: remembered
@@ -201,6 +201,36 @@ TEST_F(KeyTest, SettingTheActiveControlOfAHiddenFormFocusesItWhenShown) {
   hidden->Hide();
   EXPECT_FALSE(hidden->CanFocus());
   EXPECT_THROW(other.SetActiveControl(hidden), Exception);
+}
+
+TEST_F(KeyTest, HiddenControlsTakeNoAcceleratorsAndNoDialogKeys) {
+  // b directly on the form, then b inside a hidden panel (visible itself).
+  auto* panel = new Probe(nullptr, form.get(), Bounds(180, 0, 100, 50));
+  auto* inner = new KeyProbe(panel, Bounds(0, 0, 40, 40), U'я');
+  inner->takeReturn = true;
+  struct Case {
+    TControl* hidden;
+    KeyProbe* taker;
+    const char* key;
+  };
+  const Case cases[] = {{b, b, "ф"}, {panel, inner, "я"}};
+  a->SetFocus();
+  ProcessEvents();
+  for (const Case& c : cases) {
+    c.taker->log.clear();
+    c.hidden->Hide();
+    Type(form.get(), c.key);
+    Key(form.get(), 0, c.key, ssAlt);
+    EXPECT_FALSE(c.taker->Has("accel")) << c.key;
+    c.hidden->Show();
+    Key(form.get(), 0, c.key, ssAlt);
+    EXPECT_TRUE(c.taker->Has("accel")) << c.key;
+  }
+  // The default-button key likewise: Enter reaches the focused control while inner is hidden.
+  panel->Hide();
+  Key(form.get(), VK_RETURN, "\r");
+  EXPECT_FALSE(inner->Has("default"));
+  EXPECT_TRUE(a->Has("down13"));
 }
 
 }  // namespace

@@ -209,4 +209,43 @@ TEST_F(ControlTest, ExceptionsFromHandlersReachTheErrorHandlerAndInputGoesOn) {
   EXPECT_TRUE(probe.Has("up0"));
 }
 
+// A control whose client area leaves out a 3-pixel border.
+class FramedProbe : public Probe {
+ public:
+  using Probe::Probe;
+  TRect ClientRect() const override { return Rect(3, 3, Width() - 3, Height() - 3); }
+};
+
+TEST_F(ControlTest, ClientWidthAndHeightAreTheClientRectanglesRightAndBottom) {
+  auto form = MakeForm(50, 50, 120, 120);
+  FramedProbe framed(nullptr, form.get(), Bounds(10, 10, 50, 40));
+  EXPECT_EQ(framed.ClientWidth(), 47);
+  EXPECT_EQ(framed.ClientHeight(), 37);
+  framed.SetClientWidth(60);
+  framed.SetClientHeight(30);
+  EXPECT_EQ(framed.Width(), 63);
+  EXPECT_EQ(framed.Height(), 33);
+  EXPECT_EQ(framed.ClientRect(), Rect(3, 3, 60, 30));
+}
+
+TEST_F(ControlTest, AClickCountsOnlyWhenReleasedInsideTheClientRectangle) {
+  auto form = MakeForm(50, 50, 120, 120);
+  FramedProbe framed(nullptr, form.get(), Bounds(10, 10, 50, 50));
+  int clicks = 0;
+  framed.OnClick = [&](TComponent*) { ++clicks; };
+  form->Show();
+  struct Case {
+    TPoint release;
+    int clicks;
+  };
+  // Pressed inside, released at: the border (inside the bounds), the client area's corners.
+  const Case cases[] = {{{1, 1}, 0}, {{48, 20}, 0}, {{3, 3}, 1}, {{46, 46}, 1}, {{47, 46}, 0}};
+  for (const Case& c : cases) {
+    clicks = 0;
+    MouseDown(&framed, mbLeft, Point(20, 20));
+    MouseUp(&framed, mbLeft, c.release);
+    EXPECT_EQ(clicks, c.clicks) << c.release.X << "," << c.release.Y;
+  }
+}
+
 }  // namespace

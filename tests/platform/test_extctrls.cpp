@@ -3,11 +3,11 @@
 
 #include "control_fixture.h"
 #include "pixel_helpers.h"
-#include "platform/graphics/Bitmap.h"
-#include "platform/core/Exception.h"
 #include "platform/controls/Image.h"
 #include "platform/controls/Panel.h"
+#include "platform/core/Exception.h"
 #include "platform/core/Stream.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/testing/TestInput.h"
 
 namespace {
@@ -44,7 +44,7 @@ TEST_F(ExtCtrlsTest, AlignedChildrenShareTheRoomInsideBorderAndBevels) {
   EXPECT_EQ(top->BoundsRect(), Bounds(16, 16, 168, 20));
   panel->SetBevelOuter(bvNone);
   panel->SetBevelInner(bvNone);
-  panel->SetBorderStyle(bsSingle);
+  panel->SetBorderStyle(TFormBorderStyle::bsSingle);
   EXPECT_EQ(top->BoundsRect(), Bounds(12, 12, 176, 20));
 }
 

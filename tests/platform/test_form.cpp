@@ -5,9 +5,9 @@
 #include <QWidget>
 
 #include "control_fixture.h"
-#include "platform/qt/ControlHost.h"
 #include "platform/environment/Environment.h"
 #include "platform/graphics/Region.h"
+#include "platform/qt/ControlHost.h"
 #include "platform/testing/TestInput.h"
 
 namespace {
@@ -160,7 +160,7 @@ TEST_F(ControlTest, FormsCentreThemselvesOnTheScreen) {
   fake.screen = &screen;
   const TEnvironmentServices previous = TEnvironment::Install(fake);
   TForm form(nullptr);
-  form.SetBorderStyle(bsNone);
+  form.SetBorderStyle(TFormBorderStyle::bsNone);
   form.SetClientWidth(745);
   form.SetClientHeight(498);
   form.CenterOnScreen();
@@ -177,7 +177,7 @@ TEST_F(ControlTest, FormsCentreThemselvesOnTheScreen) {
 
 TEST_F(ControlTest, BorderStyleFormStyleAndCaptionReachTheWindow) {
   TForm form(nullptr);
-  form.SetBorderStyle(bsNone);
+  form.SetBorderStyle(TFormBorderStyle::bsNone);
   form.SetFormStyle(fsStayOnTop);
   form.SetCaption("Form1");
   QWidget* widget = HostWidget(&form);

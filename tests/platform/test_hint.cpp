@@ -220,4 +220,40 @@ TEST_F(HintTest, TheStandardHintWindowSizesItselfToItsText) {
   EXPECT_FALSE(window.IsHintVisible());
 }
 
+// A hint class that computes its own rectangle and wants exactly that one.
+class ExactHint : public THintWindow {
+ public:
+  ExactHint() : THintWindow(nullptr) {}
+
+ protected:
+  TRect PlaceHintRect(const TRect& rect) const override { return rect; }
+};
+
+TEST_F(HintTest, AHintClassCanShowExactlyAtTheRectangleItComputed) {
+  struct Case {
+    const char* where;
+    int left, top;
+  };
+  const Case cases[] = {
+      {"inside the screen", 40, 30},
+      {"over the right edge", Screen->Width() - 10, 30},
+      {"over the bottom edge", 40, Screen->Height() - 5},
+      {"above and left of the screen", -20, -8},
+  };
+  for (const Case& c : cases) {
+    const TRect rect = Bounds(c.left, c.top, 60, 18);
+    ExactHint exact;
+    exact.ActivateHint(rect, "Открыть");
+    EXPECT_EQ(exact.BoundsRect(), rect) << c.where;
+    // The standard window still grows by 4 pixels and stays on the screen.
+    THintWindow standard(nullptr);
+    standard.ActivateHint(rect, "Открыть");
+    EXPECT_EQ(standard.Height(), 22) << c.where;
+    EXPECT_GE(standard.Left(), 0) << c.where;
+    EXPECT_GE(standard.Top(), 0) << c.where;
+    EXPECT_LE(standard.Left() + standard.Width(), Screen->Width()) << c.where;
+    EXPECT_LE(standard.Top() + standard.Height(), Screen->Height()) << c.where;
+  }
+}
+
 }  // namespace

@@ -6,20 +6,20 @@
 #include <string>
 
 #include "control_fixture.h"
-#include "platform/graphics/Bitmap.h"
-#include "platform/controls/UpDown.h"
-#include "platform/controls/StatusBar.h"
 #include "platform/controls/ComboBox.h"
+#include "platform/controls/Edit.h"
 #include "platform/controls/Image.h"
+#include "platform/controls/Label.h"
 #include "platform/controls/Panel.h"
+#include "platform/controls/RadioGroup.h"
+#include "platform/controls/StatusBar.h"
+#include "platform/controls/UpDown.h"
+#include "platform/core/Stream.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/ImageList.h"
 #include "platform/layout/LayoutClass.h"
 #include "platform/layout/LayoutReader.h"
 #include "platform/menus/Menus.h"
-#include "platform/controls/RadioGroup.h"
-#include "platform/controls/Label.h"
-#include "platform/controls/Edit.h"
-#include "platform/core/Stream.h"
 
 namespace {
 
@@ -323,7 +323,7 @@ TEST_F(StdLayoutTest, EveryClassIsCreatedWithItsProperties) {
   EXPECT_EQ(group.ItemIndex(), 3);  // given before the items, kept once they are there
 
   TComboBox& combo = *form.ComboBox1;
-  EXPECT_EQ(combo.Style(), csOwnerDrawFixed);
+  EXPECT_EQ(combo.Style(), TComboBoxStyle::csOwnerDrawFixed);
   EXPECT_EQ(combo.ItemIndex(), 1);
   EXPECT_EQ(combo.Text(), "Maroon");
   EXPECT_EQ(combo.DropDownCount(), 12);

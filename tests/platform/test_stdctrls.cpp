@@ -3,9 +3,9 @@
 
 #include "control_fixture.h"
 #include "pixel_helpers.h"
-#include "platform/graphics/Bitmap.h"
-#include "platform/controls/Label.h"
 #include "platform/controls/Edit.h"
+#include "platform/controls/Label.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/testing/TestInput.h"
 
 namespace {
@@ -212,7 +212,7 @@ TEST_F(StdCtrlsTest, EditHasASunkenFrameAndItsColour) {
   for (const auto& p : ink)
     if (p.first >= 2 && p.first < 118 && p.second >= 2 && p.second < 19) inside.insert(p);
   EXPECT_FALSE(inside.empty());
-  edit->SetBorderStyle(bsNone);
+  edit->SetBorderStyle(TFormBorderStyle::bsNone);
   face = Face(edit);
   EXPECT_EQ(face.Canvas().Pixels(0, 0), ColorToRGB(1149183));
 }
