@@ -176,7 +176,11 @@ TEST(FileStream, PermissionsBindEvenWhenRunByRoot) {
   fs::permissions(open / "doc.rtf", fs::perms::owner_read | fs::perms::group_read);
   testfiles::GiveToUnprivileged(open);
   testfiles::GiveToUnprivileged(open / "doc.rtf");
-  // "shut" stays root's and is not writable by others; in "open" only the file is protected.
+  // "shut" cannot be written by anyone but root; in "open" only the file is protected.
+  const fs::perms readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                             fs::perms::group_exec | fs::perms::others_read |
+                             fs::perms::others_exec;
+  fs::permissions(shut, readOnly);
   const std::string outcome = testfiles::RunUnprivileged([&] {
     return MessageOf([&] { WriteOver((shut / "doc.rtf").string(), 10); }) + " | " +
            MessageOf([&] { WriteOver((shut / "new.rtf").string(), 10); }) + " | " +
@@ -190,6 +194,7 @@ TEST(FileStream, PermissionsBindEvenWhenRunByRoot) {
   EXPECT_EQ(ReadFile(shut / "doc.rtf"), kOldContent);
   EXPECT_EQ(ReadFile(open / "doc.rtf"), kOldContent);
   EXPECT_EQ(FolderEntries(open), std::vector<std::string>{"doc.rtf"});
+  fs::permissions(shut, fs::perms::owner_all, fs::perm_options::add);
 }
 
 TEST(FileStream, OnlyRegularFilesWithinTheLimitAreRead) {
