@@ -3,11 +3,12 @@
 // platform layer can be tried by hand.
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "pictures/RxGIF.h"
+#include "platform/core/Stream.h"
 #include "platform/framework/Application.h"
 #include "platform/framework/Form.h"
-#include "platform/core/Stream.h"
 #include "platform/richedit/RichEdit.h"
 #include "platform/richedit/RichEditLayout.h"
 
@@ -25,6 +26,9 @@ void OpenDocument(TRichEdit& editor, const std::string& fileName) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The toolkit takes its own options (-reverse, -style NAME, ...) out of argv; a document may
+  // be named like one, so the program's arguments are copied before it looks.
+  const std::vector<std::string> arguments(argv, argv + argc);
   Application->Initialize(argc, argv);
   RegisterGIFImage();
   RegisterRichEditLayoutClasses();
@@ -38,7 +42,10 @@ int main(int argc, char** argv) {
   auto* editor = new TRichEdit(form);
   editor->SetParent(form);
   editor->SetAlign(alClient);
-  if (argc > 1) OpenDocument(*editor, argv[1]);
+  // The window shows before a large document is read, so the program is seen to be at work.
+  form->Show();
+  Application->ProcessMessages();
+  if (arguments.size() > 1) OpenDocument(*editor, arguments[1]);
   const int code = Application->Run();
   Application->Finalize();
   return code;

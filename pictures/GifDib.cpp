@@ -25,6 +25,12 @@ int TGIFDib::DepthFor(int colorBits) {
   throw EInvalidGraphic("Wrong number of colors; must be a power of 2");
 }
 
+std::size_t TGIFDib::ImageBytes(int width, int height, int colorBits) {
+  const int depth = colorBits >= 1 && colorBits <= 8 ? DepthFor(colorBits) : 8;
+  const std::size_t stride = (static_cast<std::size_t>(width) * depth + 31) / 32 * 4;
+  return stride * static_cast<std::size_t>(height);
+}
+
 TGIFDib::TGIFDib(int width, int height, int colorBits, const TGIFColorTable& table)
     : width_(width), height_(height), depth_(DepthFor(colorBits)) {
   stride_ = (static_cast<std::size_t>(width) * static_cast<std::size_t>(depth_) + 31) / 32 * 4;

@@ -20,6 +20,8 @@ class TGIFDib {
   // Bits per pixel for a frame's colour bits: 1 -> 1, 2..4 -> 4, 5..8 -> 8; anything else
   // raises "Wrong number of colors; must be a power of 2".
   static int DepthFor(int colorBits);
+  // The bytes the pixels of such a bitmap take (8 bits per pixel when colorBits is unusable).
+  static std::size_t ImageBytes(int width, int height, int colorBits);
 
   TGIFDib() = default;
   // A zeroed bitmap whose palette is the table's colours, the unused entries grey (128).

@@ -76,7 +76,10 @@ std::string GifPictureJson(const TGIFImage& gif) {
                      "],\"background\":" + HexColor(gif.BackgroundColor()) +
                      ",\"loop\":" + Bool(gif.Looping()) +
                      ",\"comment\":" + JsonString(gif.Comment()) + ",\"frames\":[";
-  for (int i = 0; i < gif.Count(); ++i) json += (i ? "," : "") + FrameJson(gif.Frames(i));
+  for (int i = 0; i < gif.Count(); ++i) {
+    if (i > 0) json += ',';
+    json += FrameJson(gif.Frames(i));
+  }
   json += "]";
   if (gif.Looping()) json += ",\"repeat_count\":" + std::to_string(gif.RepeatCount());
   return json + "}";

@@ -9,8 +9,8 @@
 
 #include "pictures/GifDib.h"
 #include "pictures/GifTypes.h"
-#include "platform/graphics/Color.h"
 #include "platform/core/Types.h"
+#include "platform/graphics/Color.h"
 
 class TBitmap;
 class TGIFImage;

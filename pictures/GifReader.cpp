@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "pictures/GifByteReader.h"
+#include "pictures/GifDib.h"
+#include "pictures/GifSettings.h"
 #include "pictures/RxGIF.h"
 #include "platform/core/Exception.h"
 
@@ -178,6 +180,10 @@ void TGIFImage::readFrame(TGifByteReader& reader, std::vector<TExtension> extens
   frame->Read(reader, header_->Source, header_->ColorMap, screenWidth_, screenHeight_,
               std::move(extensions));
   if (frame->Corrupted()) corrupted_ = true;
+  // A frame beyond the frame bound is refused when decoded and so never takes memory.
+  const std::size_t bytes = TGIFDib::ImageBytes(frame->Width(), frame->Height(), frame->colorBits_);
+  if (bytes <= GIFMaxImageBytes()) decodedBytes_ += bytes;
+  if (decodedBytes_ > GIFMaxPictureBytes()) throw EInvalidGraphic("GIF picture is too large");
   frames_.push_back(std::move(frame));
 }
 

@@ -12,3 +12,9 @@ void SetGIFLoadCorrupted(bool value);
 // frame; without a bound such a file would ask for gigabytes before a single code is read.
 std::size_t GIFMaxImageBytes();
 void SetGIFMaxImageBytes(std::size_t value);
+
+// The most all frames of one picture may take decoded, in bytes (512 MB by default). Frames are
+// kept once decoded, so a few kilobytes of highly compressed frames, each within the frame
+// bound, could otherwise grow past any memory; such a picture is refused when it is read.
+std::size_t GIFMaxPictureBytes();
+void SetGIFMaxPictureBytes(std::size_t value);

@@ -32,6 +32,7 @@ void TGIFImage::Clear() {
   looping_ = false;
   corrupted_ = false;
   frameIndex_ = -1;
+  decodedBytes_ = 0;
   frames_.clear();
 }
 

@@ -115,6 +115,7 @@ class TGIFImage : public TGraphic {
   bool corrupted_ = false;
   int frameIndex_ = -1;
   std::vector<std::unique_ptr<TGIFFrame>> frames_;
+  std::size_t decodedBytes_ = 0;  // what the frames read so far take decoded
 };
 
 // Registers the class with the picture system ("TGIFImage", "gif", "CompuServe GIF Image").

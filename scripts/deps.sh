@@ -8,7 +8,7 @@ packages=(
   # run: fonts with the metrics of the classic faces, Qt's Russian translation
   fonts-liberation2 fonts-dejavu-core qt6-translations-l10n
   # headless and end-to-end tests, interop, fuzzing
-  xvfb openbox xdotool x11-utils imagemagick poppler-utils libreoffice-writer-nogui
+  xvfb openbox xdotool x11-utils imagemagick poppler-utils libreoffice-writer-nogui strace
   clang libclang-rt-14-dev
 )
 missing=()

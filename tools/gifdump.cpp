@@ -12,9 +12,7 @@
 namespace {
 
 void WriteFile(const std::string& fileName, const std::string& data) {
-  TFileStream out(fileName, TFileStream::fmCreate);
-  out.WriteBuffer(data.data(), data.size());
-  out.Close();
+  WriteWholeFile(fileName, data.data(), data.size());
 }
 
 }  // namespace

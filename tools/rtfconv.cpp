@@ -1,10 +1,10 @@
 // rtfconv IN OUT: loads IN as the editor does (RTF, else plain text) and writes OUT as RTF
-// through the document writer, as the editor saves.
+// through the document writer, as the editor saves. OUT is replaced only once it is complete.
+// A damaged RTF is converted as far as it could be read, with a warning on stderr.
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "platform/core/Stream.h"
 #include "platform/rtf/LoadDocument.h"
 #include "platform/rtf/RtfWriter.h"
 
@@ -14,28 +14,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    std::ifstream in(argv[1], std::ios::binary);
-    if (!in) {
-      std::fprintf(stderr, "rtfconv: Cannot open file \"%s\"\n", argv[1]);
-      return 1;
-    }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-      std::fprintf(stderr, "rtfconv: Cannot read file \"%s\"\n", argv[1]);
-      return 1;
-    }
-    const std::string rtfText = rtf::WriteRtf(rtf::LoadDocument(bytes));
-    std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
-    if (!out) {
-      std::fprintf(stderr, "rtfconv: Cannot create file \"%s\"\n", argv[2]);
-      return 1;
-    }
-    out.write(rtfText.data(), static_cast<std::streamsize>(rtfText.size()));
-    out.close();
-    if (!out) {
-      std::fprintf(stderr, "rtfconv: Failed to Save Stream to \"%s\"\n", argv[2]);
-      return 1;
-    }
+    rtf::LoadInfo info;
+    const rtf::RichDocument doc = rtf::LoadDocument(ReadWholeFile(argv[1]), &info);
+    if (info.rtf && info.report.Damaged())
+      std::fprintf(stderr, "rtfconv: warning: %s\n", rtf::DamageText(info.report).c_str());
+    const std::string rtfText = rtf::WriteRtf(doc);
+    WriteWholeFile(argv[2], rtfText.data(), rtfText.size());
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "rtfconv: %s\n", e.what());

@@ -1,38 +1,34 @@
 // rtfdump FILE [--chars]: loads FILE as the editor does (RTF, else plain text) and prints the
 // document model as JSON, or with --chars one line per paragraph and character (for diff).
+// The output goes out a paragraph at a time, so a large document is never held twice.
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <iostream>
-#include <iterator>
+#include <cstring>
 #include <string>
+#include <string_view>
 
+#include "platform/core/Stream.h"
 #include "platform/rtf/DocumentDump.h"
 #include "platform/rtf/LoadDocument.h"
 
 namespace {
 
-bool ReadFile(const char* path, std::string& bytes, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = std::string("Cannot open file \"") + path + "\"";
-    return false;
+// Standard output that remembers its first failure (a full disk, a closed pipe).
+class Output {
+ public:
+  void Write(std::string_view text) {
+    if (error_ == 0 && std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+      error_ = errno != 0 ? errno : EIO;
   }
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    error = std::string("Cannot read file \"") + path + "\"";
-    return false;
+  // 0, or the reason the output did not get through.
+  int Finish() {
+    if (std::fflush(stdout) != 0 && error_ == 0) error_ = errno != 0 ? errno : EIO;
+    return error_;
   }
-  return true;
-}
 
-void ReportDamage(const rtf::LoadInfo& info) {
-  if (!info.rtf || !info.report.Damaged()) return;
-  const rtf::RtfReadReport& r = info.report;
-  std::fprintf(stderr,
-               "rtfdump: warning: damaged RTF (truncated=%d, stray closing braces=%d, groups "
-               "beyond depth cap=%d, bad \\' escapes=%d); showing what could be read\n",
-               r.truncated ? 1 : 0, r.strayClosingBraces, r.groupsBeyondDepthCap, r.badHexEscapes);
-}
+ private:
+  int error_ = 0;
+};
 
 }  // namespace
 
@@ -43,17 +39,18 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    std::string bytes, error;
-    if (!ReadFile(argv[1], bytes, error)) {
-      std::fprintf(stderr, "rtfdump: %s\n", error.c_str());
+    rtf::LoadInfo info;
+    const rtf::RichDocument doc = rtf::LoadDocument(ReadWholeFile(argv[1]), &info);
+    if (info.rtf && info.report.Damaged())
+      std::fprintf(stderr, "rtfdump: warning: %s\n", rtf::DamageText(info.report).c_str());
+    Output output;
+    const auto sink = [&output](std::string_view piece) { output.Write(piece); };
+    chars ? rtf::WriteDocumentCharacterLines(doc, sink) : rtf::WriteDocumentJson(doc, sink);
+    if (const int error = output.Finish()) {
+      std::fprintf(stderr, "rtfdump: Cannot write the output. %s\n", std::strerror(error));
       return 1;
     }
-    rtf::LoadInfo info;
-    const rtf::RichDocument doc = rtf::LoadDocument(bytes, &info);
-    ReportDamage(info);
-    const std::string text = chars ? rtf::DocumentToCharacterLines(doc) : rtf::DocumentToJson(doc);
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "rtfdump: %s\n", e.what());
     return 1;

@@ -49,8 +49,21 @@ class TMemoryStream : public TStream {
   std::int64_t position_ = 0;
 };
 
-// A file opened for reading (fmOpenRead) or created anew for writing (fmCreate).
-// Opening failures raise EStreamError naming the file.
+// The largest file a TFileStream opens for reading: 512 MB. A document, picture or layout
+// beyond it is refused with a message instead of taking the machine's memory.
+inline constexpr std::int64_t kMaxFileSize = std::int64_t{512} << 20;
+
+// A file opened for reading (fmOpenRead) or written anew (fmCreate).
+//
+// Reading accepts regular files of at most kMaxFileSize bytes only: a named pipe would block the
+// program for ever and a device such as /dev/zero never ends.
+//
+// Writing never touches the existing file until the new content is complete: the bytes go to a
+// temporary file in the same folder, and Close() flushes it to the disk and renames it over the
+// target, which keeps the target's permissions. A stream destroyed without Close(), a failed
+// write or a killed program leaves the old file as it was. A target that is a device (/dev/null,
+// /dev/stdout) is written in place. Every failure raises EStreamError naming the file and the
+// system's reason.
 class TFileStream : public TStream {
  public:
   enum Mode { fmOpenRead, fmCreate };
@@ -64,10 +77,28 @@ class TFileStream : public TStream {
   std::int64_t Size() const override;
   std::int64_t Position() const override;
   void SetPosition(std::int64_t position) override;
-  // Flushes and closes; raises EStreamError when the data could not be written (disk full).
+  // Writing: flushes, puts the new content in place of the old and closes; raises EStreamError
+  // when the data could not be written (disk full), the old file then being untouched.
   void Close();
 
  private:
-  std::FILE* file_ = nullptr;
-  std::string name_;
+  void OpenForReading();
+  void OpenForWriting();
+  void FlushBuffer() const;
+  [[noreturn]] void FailWrite(int error) const;
+  void Discard() noexcept;
+
+  std::FILE* file_ = nullptr;  // reading
+  int fd_ = -1;                // writing: the temporary file, or the device written in place
+  std::string name_;           // as the caller gave it, for messages
+  std::string target_;         // writing: the file the temporary one replaces ("" for a device)
+  std::string temp_;           // writing: the temporary file
+  mutable std::vector<char> pending_;  // writing: bytes not yet handed to the system
 };
+
+// The whole content of a file read through a TFileStream (so only regular files within
+// kMaxFileSize), as one string.
+std::string ReadWholeFile(const std::string& fileName);
+
+// Replaces a whole file with bytes through a TFileStream (atomically, as above).
+void WriteWholeFile(const std::string& fileName, const void* bytes, std::size_t count);

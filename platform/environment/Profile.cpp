@@ -1,13 +1,13 @@
 #include "platform/environment/Profile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <limits>
+#include <vector>
 
+#include "platform/core/Stream.h"
 #include "platform/environment/ProfileText.h"
-#include "platform/qt/QtBridge.h"
 
 namespace {
 
@@ -17,6 +17,12 @@ constexpr std::size_t kMaxProfileSize = 4u << 20;
 
 void SetError(std::string* error, const std::string& what) {
   if (error) *error = what;
+}
+
+// Anything by that name, readable or not: such a file must be read before it is replaced.
+bool FileExists(const std::string& fileName) {
+  struct stat info {};
+  return ::lstat(fileName.c_str(), &info) == 0;
 }
 
 // Cuts text to at most maxBytes without splitting a UTF-8 sequence.
@@ -58,45 +64,30 @@ bool ParseDecimal(std::string_view digits, std::int64_t& value) {
 
 bool ReadSmallFile(const std::string& fileName, std::size_t maxBytes, std::string& bytes,
                    std::string* error) {
-  QFile file(QtString(fileName));
-  if (!file.open(QIODevice::ReadOnly)) {
-    SetError(error, FromQtString(file.errorString()));
+  try {
+    TFileStream file(fileName, TFileStream::fmOpenRead);
+    if (file.Size() > static_cast<std::int64_t>(maxBytes)) {
+      SetError(error, "the file is too large");
+      return false;
+    }
+    const std::vector<std::uint8_t> data = file.ReadAll();
+    bytes.assign(data.begin(), data.end());
+    return true;
+  } catch (const EStreamError& e) {
+    SetError(error, e.what());
     return false;
   }
-  const QByteArray data = file.read(static_cast<qint64>(maxBytes) + 1);
-  if (static_cast<std::size_t>(data.size()) > maxBytes) {
-    SetError(error, "the file is too large");
-    return false;
-  }
-  bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
-  return true;
 }
 
 bool WriteFileAtomically(const std::string& fileName, const std::string& bytes,
                          std::string* error) {
-  const QString path = QtString(fileName);
-  // Replacing by rename would get round a write-protected file; respect the protection.
-  const QFileInfo info(path);
-  if (info.exists() && !info.isWritable()) {
-    SetError(error, "the file is write-protected");
+  try {
+    WriteWholeFile(fileName, bytes.data(), bytes.size());
+    return true;
+  } catch (const EStreamError& e) {
+    SetError(error, e.what());
     return false;
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    SetError(error, FromQtString(file.errorString()));
-    return false;
-  }
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-      static_cast<qint64>(bytes.size())) {
-    SetError(error, FromQtString(file.errorString()));
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    SetError(error, FromQtString(file.errorString()));
-    return false;
-  }
-  return true;
 }
 
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
@@ -119,8 +110,7 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
     return false;
   }
   std::string bytes;
-  if (QFileInfo::exists(QtString(fileName)) &&
-      !ReadSmallFile(fileName, kMaxProfileSize, bytes, error))
+  if (FileExists(fileName) && !ReadSmallFile(fileName, kMaxProfileSize, bytes, error))
     return false;  // never replace a file that could not be read: its content would be lost
   TIniText text(bytes);
   text.Write(section, key, value);

@@ -1,9 +1,11 @@
 #include "platform/environment/ProfileText.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "platform/core/TextCompare.h"
 #include "platform/layout/LayoutText.h"
+#include "platform/rtf/CodePages.h"
 
 namespace {
 
@@ -44,28 +46,15 @@ bool HasOuterBlanks(std::string_view s) {
   return Trim(s).size() != s.size();
 }
 
-// The cyrillic half of Windows-1251 (0x80..0xBF); 0xC0..0xFF are U+0410..U+044F.
-constexpr std::uint16_t kCp1251High[64] = {
-    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409,
-    0x2039, 0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0,
-    0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB,
-    0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6,
-    0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457};
-
 }  // namespace
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
+  const rtf::CodePage& cp1251 = rtf::FindCodePage(1251);
   std::string out;
   out.reserve(bytes.size() * 2);
   for (const char ch : bytes) {
     const auto c = static_cast<unsigned char>(ch);
-    std::uint32_t code = c;
-    if (c >= 0xC0)
-      code = 0x0410 + (c - 0xC0);
-    else if (c >= 0x80)
-      code = kCp1251High[c - 0x80];
-    AppendUtf8(out, code);
+    AppendUtf8(out, cp1251.Decode(c));
   }
   return out;
 }
@@ -145,7 +134,11 @@ bool TIniText::Write(std::string_view section, std::string_view key, std::string
   if (!Storable(section, key, value).empty()) return false;
   const auto range = FindSection(section);
   if (!range) {
-    lines_.push_back("[" + std::string(section) + "]");
+    // Appended, not "[" + ...: gcc 12's optimiser warns falsely (-Wrestrict) on that form.
+    std::string header(1, '[');
+    header += section;
+    header += ']';
+    lines_.push_back(std::move(header));
     lines_.push_back(std::string(key) + "=" + std::string(value));
     return true;
   }

@@ -44,6 +44,7 @@ void TPicture::SaveToFile(const std::string& fileName) const {
   if (!graphic_) return;
   TFileStream stream(fileName, TFileStream::fmCreate);
   graphic_->SaveToStream(stream);
+  stream.Close();
 }
 
 void TPicture::LoadFromStoredData(const std::vector<std::uint8_t>& data) {

@@ -45,7 +45,12 @@ constexpr std::array<KeyName, 17> kKeyNames = {{
 std::string KeyToText(TKey key) {
   if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
     return std::string(1, static_cast<char>(key));
-  if (key >= VK_F1 && key < VK_F1 + 24) return "F" + std::to_string(key - VK_F1 + 1);
+  if (key >= VK_F1 && key < VK_F1 + 24) {
+    // Appended, not "F" + ...: gcc 12's optimiser warns falsely (-Wrestrict) on that form.
+    std::string name(1, 'F');
+    name += std::to_string(key - VK_F1 + 1);
+    return name;
+  }
   for (const KeyName& k : kKeyNames)
     if (k.key == key) return k.name;
   return "";

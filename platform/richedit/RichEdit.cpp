@@ -1,16 +1,17 @@
 #include "platform/richedit/RichEdit.h"
 
+#include <QGuiApplication>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
 #include <string_view>
 
+#include "platform/core/Exception.h"
+#include "platform/core/Stream.h"
+#include "platform/environment/Printer.h"
 #include "platform/framework/Application.h"
 #include "platform/qt/ControlHost.h"
-#include "platform/core/Exception.h"
-#include "platform/environment/Printer.h"
 #include "platform/qt/QtBridge.h"
-#include "platform/core/Stream.h"
 #include "platform/richedit/ClipboardFormat.h"
 #include "platform/richedit/DefaultText.h"
 #include "platform/richedit/DisplayLines.h"
@@ -38,6 +39,22 @@ rtf::RichDocument ParseDocument(std::string_view bytes, bool plainOnly, bool& pl
   }
   return rtf::ReadPlainText(bytes);
 }
+
+// The stream's document model; its bytes are gone when this returns.
+rtf::RichDocument ReadModel(TStream& stream, bool plainOnly, bool& plain) {
+  const std::vector<std::uint8_t> bytes = stream.ReadAll();
+  return ParseDocument(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                       plainOnly, plain);
+}
+
+// The busy pointer for as long as it lives.
+class BusyCursor {
+ public:
+  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
 }  // namespace
 
@@ -325,14 +342,16 @@ void TRichEdit::SetReadOnly(bool readOnly) {
 // Streaming and printing
 
 void TRichEdit::LoadFromStream(TStream& stream) {
-  const std::vector<std::uint8_t> bytes = stream.ReadAll();
-  const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  // A large document takes a while: the pointer says so until the control is ready.
+  const BusyCursor busy;
   auto document = std::make_unique<QTextDocument>();
   document->setUndoRedoEnabled(false);
   impl_->ConfigureDocument(*document);
   try {
+    // Each stage's input is freed as soon as the next one has what it needs, so that the
+    // file's bytes, the model and Qt's document never all stand in memory at once.
     bool plain = false;
-    const rtf::RichDocument model = ParseDocument(view, plainText_, plain);
+    rtf::RichDocument model = ReadModel(stream, plainText_, plain);
     if (plain) {
       richedit::BuildPlainTextDocument(model, *document, richedit::DefaultTextFormat(impl_->base));
     } else {
@@ -352,8 +371,9 @@ void TRichEdit::SaveToStream(TStream& stream) const {
   const std::string bytes = plainText_ ? rtf::WritePlainText(model) : rtf::WriteRtf(model);
   try {
     stream.WriteBuffer(bytes.data(), bytes.size());
-  } catch (const EStreamError&) {
-    throw EStreamError("Failed to Save Stream");
+  } catch (const EStreamError& error) {
+    // The classic message, with the reason the stream gave (a full disk, a protected file).
+    throw EStreamError(std::string("Failed to Save Stream. ") + error.what());
   }
 }
 

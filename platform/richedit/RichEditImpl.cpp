@@ -7,6 +7,7 @@
 #include <QTextList>
 
 #include "platform/richedit/DefaultText.h"
+#include "platform/richedit/LongLines.h"
 
 namespace {
 
@@ -59,7 +60,19 @@ void TRichEdit::Impl::ConfigureDocument(QTextDocument& document) const {
 
 void TRichEdit::Impl::ConnectDocument() {
   QObject::connect(&Document(), &QTextDocument::contentsChange, view,
-                   [this](int, int removed, int added) { ContentsChanged(removed, added); });
+                   [this](int from, int removed, int added) {
+                     WrapAnywhereIfNeeded(from, added);
+                     ContentsChanged(removed, added);
+                   });
+}
+
+void TRichEdit::Impl::WrapAnywhereIfNeeded(int from, int added) {
+  // Typing cannot make a stretch long in one step; a paste or an inserted document can. The
+  // signal comes before Qt lays the change out, so the layout runs once, in the new mode.
+  if (added < 2 || view->wordWrapMode() == QTextOption::WrapAnywhere) return;
+  if (richedit::LongestUnbreakableStretch(Document(), from, from + added) >
+      richedit::kLongestStretchWrappedAtWords)
+    view->setWordWrapMode(QTextOption::WrapAnywhere);
 }
 
 void TRichEdit::Impl::AttachDocument(std::unique_ptr<QTextDocument> document) {
@@ -67,6 +80,17 @@ void TRichEdit::Impl::AttachDocument(std::unique_ptr<QTextDocument> document) {
   document->setParent(view);
   // Qt frees the editor's own first document itself; ours are children of the view.
   const QPointer<QTextDocument> old = view->document();
+  const QTextOption::WrapMode mode = richedit::WrapModeFor(*document);
+  if (view->wordWrapMode() != mode) {
+    // The view applies its mode to the document it shows; the old one is emptied first so that
+    // it is not laid out again in the new mode on its way out (word wrapping a long stretch
+    // would take minutes).
+    if (old) {
+      QObject::disconnect(old.data(), &QTextDocument::contentsChange, view, nullptr);
+      old->clear();
+    }
+    view->setWordWrapMode(mode);
+  }
   view->setDocument(document.release());
   if (old && old->parent() == view) delete old.data();
   ConnectDocument();

@@ -64,6 +64,9 @@ struct TRichEdit::Impl {
   // Fires OnChange once if the text changed since the last call (not inside an operation).
   void FlushChange();
   void ContentsChanged(int charsRemoved, int charsAdded);
+  // Switches the view to wrapping anywhere when added text holds a long unbreakable stretch
+  // (LongLines.h).
+  void WrapAnywhereIfNeeded(int from, int added);
   void ConnectDocument();
   // Characters the text limit still allows (negative: no limit).
   int Room() const;

@@ -1,6 +1,7 @@
 #include "platform/rtf/DocumentDump.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "platform/rtf/Json.h"
 #include "platform/rtf/Utf.h"
@@ -8,6 +9,9 @@
 namespace rtf {
 
 namespace {
+
+// Character lines of a long paragraph go out in pieces of this size.
+constexpr std::size_t kDumpPiece = 1 << 20;
 
 const char* AlignName(Align align) {
   switch (align) {
@@ -70,7 +74,8 @@ void WriteParagraph(JsonWriter& json, const RichDocument& doc, const Paragraph& 
   json.Key("fi_pt");
   json.Number(para.format.firstTwips / 20.0);
   json.Key("first_line_abs_pt");
-  json.Number((para.format.leftTwips + para.format.firstTwips) / 20.0);
+  // In 64 bits: both indents may be near the ends of the 32-bit range.
+  json.Number((static_cast<double>(para.format.leftTwips) + para.format.firstTwips) / 20.0);
   json.Key("ri_pt");
   json.Number(para.format.rightTwips / 20.0);
   json.Key("bullet");
@@ -92,17 +97,32 @@ std::string LowerAscii(std::string text) {
 }  // namespace
 
 std::string DocumentToJson(const RichDocument& doc) {
+  std::string out;
+  WriteDocumentJson(doc, [&out](std::string_view piece) { out.append(piece); });
+  return out;
+}
+
+void WriteDocumentJson(const RichDocument& doc, const DumpSink& sink) {
   JsonWriter json;
   json.BeginObject();
   json.Key("paragraphs");
   json.BeginArray();
-  for (const Paragraph& para : doc.paragraphs) WriteParagraph(json, doc, para);
+  for (const Paragraph& para : doc.paragraphs) {
+    WriteParagraph(json, doc, para);
+    sink(json.TakeText());
+  }
   json.EndArray();
   json.EndObject();
-  return json.Text();
+  sink(json.TakeText());
 }
 
 std::string DocumentToCharacterLines(const RichDocument& doc) {
+  std::string out;
+  WriteDocumentCharacterLines(doc, [&out](std::string_view piece) { out.append(piece); });
+  return out;
+}
+
+void WriteDocumentCharacterLines(const RichDocument& doc, const DumpSink& sink) {
   std::size_t count = doc.paragraphs.size();
   while (count > 0 && doc.paragraphs[count - 1].runs.empty()) --count;
   std::string out;
@@ -122,10 +142,11 @@ std::string DocumentToCharacterLines(const RichDocument& doc) {
         out += line;
         out += face;
         out += '\n';
+        if (out.size() >= kDumpPiece) sink(std::exchange(out, {}));
       }
     }
   }
-  return out;
+  sink(out);
 }
 
 }  // namespace rtf

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace rtf {
@@ -24,6 +25,9 @@ class JsonWriter {
   void Bool(bool value);
 
   const std::string& Text() const { return out_; }
+  // Hands over the text written so far and goes on from there, so that a large document can be
+  // written out piece by piece instead of being held whole.
+  std::string TakeText() { return std::exchange(out_, {}); }
 
  private:
   void Open(char bracket);

@@ -15,4 +15,11 @@ RichDocument LoadDocument(std::string_view bytes, LoadInfo* info) {
   return ReadPlainText(bytes);
 }
 
+std::string DamageText(const RtfReadReport& r) {
+  return "damaged RTF (truncated=" + std::to_string(r.truncated ? 1 : 0) +
+         ", stray closing braces=" + std::to_string(r.strayClosingBraces) +
+         ", groups beyond depth cap=" + std::to_string(r.groupsBeyondDepthCap) +
+         ", bad \\' escapes=" + std::to_string(r.badHexEscapes) + "); showing what could be read";
+}
+
 }  // namespace rtf

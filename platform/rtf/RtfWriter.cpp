@@ -279,12 +279,18 @@ void Writer::WriteCharFormat(const CharFormat& format) {
   written_.sizeHalfPt = size;
 }
 
+// A character goes out as a byte only where the byte means that character both in the font's
+// charset and in the document's code page: readers differ in which of the two they apply (one
+// that takes \ansicpg over a Western font's charset turned "é" into "й"). Everything else is
+// \uN, followed by the document code page's byte for readers without Unicode, or "?".
 void Writer::WriteText(std::u16string_view text, int fontIndex) {
   static constexpr char kHex[] = "0123456789abcdef";
   const CodePage* page = fontPages_[fontIndex];
   const std::uint16_t* bytes = page ? page->ByteTable() : nullptr;
-  // The longest form of one unit is "\u-12345?" (9 bytes) or "\line " (6).
-  char* out = Grow(text.size() * 10 + 1);
+  const CodePage& document = FindCodePage(kAnsiCodePage);
+  const std::uint16_t* documentBytes = document.ByteTable();
+  // The longest form of one unit is "\u-12345\'xx" (12 bytes) or "\line " (6).
+  char* out = Grow(text.size() * 12 + 1);
   if (delimit_) *out++ = ' ';
   delimit_ = false;
   char16_t previous = 0;
@@ -293,6 +299,7 @@ void Writer::WriteText(std::u16string_view text, int fontIndex) {
     previous = ch;
     if (crlf) continue;
     int byte = bytes ? bytes[ch] - 1 : (ch < 0x80 ? ch : -1);
+    if (byte >= 0 && document.Decode(static_cast<unsigned char>(byte)) != ch) byte = -1;
     if (byte >= 0x20 && byte < 0x7F) {
       if (byte == '\\' || byte == '{' || byte == '}') *out++ = '\\';
       *out++ = static_cast<char>(byte);
@@ -313,8 +320,17 @@ void Writer::WriteText(std::u16string_view text, int fontIndex) {
     }
     const int value = ch > 0x7FFF ? static_cast<int>(ch) - 65536 : ch;
     char digits[16];
-    const int length = std::snprintf(digits, sizeof digits, "\\u%d?", value);
+    const int length = std::snprintf(digits, sizeof digits, "\\u%d", value);
     out = std::copy(digits, digits + length, out);
+    const int fallback = documentBytes[ch] - 1;
+    if (fallback >= 0x80) {
+      *out++ = '\\';
+      *out++ = '\'';
+      *out++ = kHex[fallback >> 4];
+      *out++ = kHex[fallback & 15];
+    } else {
+      *out++ = '?';
+    }
   }
   Shrink(out);
 }

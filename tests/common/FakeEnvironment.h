@@ -1,8 +1,8 @@
-// Scriptable stand-ins for everything the program asks of the desktop (platform/environment/Environment.h).
-// Creating a FakeEnvironment installs it; destroying it puts back what was there before. Every
-// request is recorded; dialogs and message boxes answer from queues the test fills, and an
-// unscripted one answers as a cancelled dialog (or the box's default button), so no test ever
-// blocks on a real window.
+// Scriptable stand-ins for everything the program asks of the desktop
+// (platform/environment/Environment.h). Creating a FakeEnvironment installs it; destroying it puts
+// back what was there before. Every request is recorded; dialogs and message boxes answer from
+// queues the test fills, and an unscripted one answers as a cancelled dialog (or the box's default
+// button), so no test ever blocks on a real window.
 //
 //   FakeEnvironment env;
 //   env.fileAnswers.push_back("/tmp/a.rtf");      // the next file dialog chooses this file
@@ -22,9 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/framework/ControlTypes.h"
-#include "platform/environment/Environment.h"
 #include "platform/core/Exception.h"
+#include "platform/environment/Environment.h"
+#include "platform/framework/ControlTypes.h"
 #include "platform/graphics/Font.h"
 
 class FakeFindWindow : public IFindWindow {

@@ -7,6 +7,7 @@
 
 #include "GifTestSupport.h"
 #include "pictures/GifLzw.h"
+#include "pictures/GifSettings.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Stream.h"
 
@@ -288,6 +289,32 @@ TEST(GifDecode, FramesTooLargeAreRefused) {
   EXPECT_EQ(LoadError(file), "GIF image is too large");
 }
 
+// Frames each within the frame bound but together beyond the picture's budget: 100 frames of
+// 11000 x 11000 (121 MB each decoded) take a few kilobytes of compressed data.
+TEST(GifDecode, PicturesTooLargeAltogetherAreRefused) {
+  const struct {
+    int frames;
+    std::size_t budget;
+    std::string error;
+  } cases[] = {
+      {100, std::size_t{512} << 20, "GIF picture is too large"},
+      {4, std::size_t{512} << 20, ""},  // 484 MB: within
+      {2, std::size_t{200} << 20, "GIF picture is too large"},
+      {1, std::size_t{200} << 20, ""},
+  };
+  for (const auto& c : cases) {
+    GifBytes bytes;
+    bytes.Header().Screen(0, 0, 0x80 | 7).Table(256);
+    for (int i = 0; i < c.frames; ++i) bytes.Descriptor(0, 0, 11000, 11000, 0).Data({1}, 8);
+    const Bytes file = bytes.Trailer().Get();
+    const std::size_t saved = GIFMaxPictureBytes();
+    SetGIFMaxPictureBytes(c.budget);
+    EXPECT_EQ(LoadError(file), c.error) << c.frames << " frames";
+    SetGIFMaxPictureBytes(saved);
+  }
+  EXPECT_EQ(GIFMaxPictureBytes(), std::size_t{512} << 20);
+}
+
 TEST(GifDecode, ProgressIsReported) {
   const Bytes pixels = RandomIndices(200 * 100, 8, 3);
   const Bytes file = OneFrame(200, 100, 8, EncodeGifLzw(pixels, 8));
@@ -343,7 +370,7 @@ TEST(GifDecode, DamagedFilesLoadOrFailWithTheClassMessages) {
   // Damage may still be refused, but only with the picture class's own messages.
   const std::set<std::string> known{"Unknown GIF version", "Stream read error",
                                     "Wrong number of colors; must be a power of 2",
-                                    "GIF image is too large"};
+                                    "GIF image is too large", "GIF picture is too large"};
   int loaded = 0;
   std::mt19937 random(1);
   for (int round = 0; round < 3000; ++round) {

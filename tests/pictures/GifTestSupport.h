@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/JsonValue.h"
 #include "common/TempFiles.h"
 #include "pictures/GifWriter.h"
 #include "pictures/RxGIF.h"
@@ -63,21 +64,8 @@ bool ReadPpm(const std::string& fileName, Ppm& ppm);
 bool ParsePpm(const std::string& data, Ppm& ppm);
 using testfiles::ReadFile;
 
-// A JSON value: enough of the format for the samples' descriptions.
-struct Json {
-  enum Kind { Null, Bool, Number, String, Array, Object } kind = Null;
-  bool boolean = false;
-  double number = 0;
-  std::string string;
-  std::vector<Json> array;
-  std::map<std::string, Json> object;
-
-  const Json& operator[](const std::string& key) const;
-  bool Has(const std::string& key) const { return object.count(key) != 0; }
-  bool operator==(const Json& other) const;
-};
-// Raises std::runtime_error on malformed text.
-Json ParseJson(const std::string& text);
-std::string ToText(const Json& value);
+using Json = testjson::JsonValue;
+using testjson::ParseJson;
+using testjson::ToText;
 
 }  // namespace giftest

@@ -11,8 +11,11 @@
 #include <string>
 
 #include "common/TempFiles.h"
+#include "common/Unprivileged.h"
 #include "platform/environment/Profile.h"
 #include "platform/environment/ProfileText.h"
+#include "platform/rtf/CodePages.h"
+#include "platform/rtf/Utf.h"
 
 namespace fs = std::filesystem;
 
@@ -95,6 +98,15 @@ TEST_F(ProfileTest, ReadsAFileWrittenOnARussianWindowsSystem) {
   WriteFile(file_, "[Form]\r\nshrift=\xD2\xE0\xF0\xE2\xE8\xEA\r\n");  // Windows-1251
   EXPECT_EQ(GetPrivateProfileString("Form", "shrift", "", file_), "Тарвик");
   EXPECT_EQ(Cp1251ToUtf8("\xA8\xB8\xB9"), "Ёё№");
+  // The same table as documents use: every byte, the one undefined (0x98) keeping its value.
+  const rtf::CodePage& cp1251 = rtf::FindCodePage(1251);
+  for (int byte = 0x80; byte < 0x100; ++byte) {
+    const std::string utf8 = Cp1251ToUtf8(std::string(1, static_cast<char>(byte)));
+    EXPECT_EQ(utf8,
+              rtf::Utf16ToUtf8(std::u16string(1, cp1251.Decode(static_cast<unsigned char>(byte)))))
+        << byte;
+  }
+  EXPECT_EQ(Cp1251ToUtf8("\x98"), "\xC2\x98");
 }
 
 TEST_F(ProfileTest, TypedReadsFollowTheIntegerRules) {
@@ -149,19 +161,37 @@ TEST_F(ProfileTest, AFolderThatCannotBeWrittenGivesTheClassicMessage) {
   }
   EXPECT_EQ(blocked.ReadInteger("Form", "clock", 3), 3);
 
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
-  TIniFile ini(file_);
-  ini.WriteInteger("Form", "clock", 1);
-  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_THROW(ini.WriteInteger("Form", "clock", 0), EIniFileException);
-  EXPECT_EQ(ini.ReadInteger("Form", "clock", 5), 1);  // the old file is intact
+  // Written by an ordinary user, so that the folder's permissions bind even under root.
+  GiveToUnprivileged(dir_);
+  const std::string outcome = RunUnprivileged([this] {
+    TIniFile ini(file_);
+    ini.WriteInteger("Form", "clock", 1);
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    std::string result;
+    try {
+      ini.WriteInteger("Form", "clock", 0);
+      result = "written";
+    } catch (const EIniFileException& e) {
+      result = e.what();
+    }
+    return result + "; clock=" + std::to_string(ini.ReadInteger("Form", "clock", 5));
+  });
+  EXPECT_EQ(outcome, "Unable to write to " + file_ + "; clock=1");  // the old file is intact
+  EXPECT_EQ(ReadFile(file_), "[Form]\r\nclock=1\r\n");
 }
 
 TEST_F(ProfileTest, AWriteProtectedFileIsNotReplaced) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
   WriteFile(file_, "[Form]\r\nclock=1\r\n");
   fs::permissions(file_, fs::perms::owner_read);
-  EXPECT_FALSE(WritePrivateProfileString("Form", "clock", "0", file_));
+  // The folder is the user's own, so only the file's protection stands in the way of a rename.
+  GiveToUnprivileged(dir_);
+  GiveToUnprivileged(file_);
+  const std::string outcome = RunUnprivileged([this] {
+    std::string error;
+    const bool written = WritePrivateProfileString("Form", "clock", "0", file_, &error);
+    return (written ? std::string("written") : "refused") + ": " + error;
+  });
+  EXPECT_EQ(outcome, "refused: Cannot create file \"" + file_ + "\". Permission denied");
   EXPECT_EQ(ReadFile(file_), "[Form]\r\nclock=1\r\n");
 }
 

@@ -1,6 +1,9 @@
 // Character attributes of the selection and the default format, and the streams.
-#include "platform/graphics/Bitmap.h"
+#include <QCursor>
+#include <QGuiApplication>
 #include "platform/core/Exception.h"
+#include "platform/graphics/Bitmap.h"
+
 #include "platform/rtf/PlainText.h"
 #include "rich_edit_fixture.h"
 
@@ -147,7 +150,9 @@ TEST_F(RichEditTest, PlainTextModeStreamsText) {
 // A stream that refuses to be written to, as a full disk does.
 class FullStream : public TMemoryStream {
  public:
-  void Write(const void*, std::size_t) override { throw EStreamError("Stream write error"); }
+  void Write(const void*, std::size_t) override {
+    throw EStreamError("Stream write error: \"doc.rtf\". No space left on device");
+  }
 };
 
 TEST_F(RichEditTest, AFailedWriteIsReported) {
@@ -157,9 +162,38 @@ TEST_F(RichEditTest, AFailedWriteIsReported) {
     edit->SaveToStream(stream);
     FAIL() << "no error";
   } catch (const EStreamError& error) {
-    EXPECT_STREQ(error.what(), "Failed to Save Stream");
+    EXPECT_STREQ(error.what(),
+                 "Failed to Save Stream. Stream write error: \"doc.rtf\". No space left on device");
   }
   EXPECT_EQ(edit->Text(), "текст");
+}
+
+// A stream that notes the pointer shape while it is read.
+class WatchedStream : public TMemoryStream {
+ public:
+  using TMemoryStream::TMemoryStream;
+  std::size_t Read(void* buffer, std::size_t count) override {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    shapeWhileRead = cursor ? cursor->shape() : Qt::ArrowCursor;
+    if (fail) throw EStreamError("Stream read error");
+    return TMemoryStream::Read(buffer, count);
+  }
+  Qt::CursorShape shapeWhileRead = Qt::BlankCursor;
+  bool fail = false;
+};
+
+TEST_F(RichEditTest, LoadingShowsTheBusyPointerUntilDone) {
+  const std::string rtfText = "{\\rtf1 busy\\par}";
+  WatchedStream stream(std::vector<std::uint8_t>(rtfText.begin(), rtfText.end()));
+  edit->LoadFromStream(stream);
+  EXPECT_EQ(stream.shapeWhileRead, Qt::WaitCursor);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  // Also when the load fails.
+  WatchedStream failing(std::vector<std::uint8_t>(rtfText.begin(), rtfText.end()));
+  failing.fail = true;
+  EXPECT_THROW(edit->LoadFromStream(failing), EStreamError);
+  EXPECT_EQ(failing.shapeWhileRead, Qt::WaitCursor);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(RichEditTest, DamagedRtfKeepsWhatCouldBeRead) {
@@ -194,6 +228,40 @@ TEST_F(RichEditTest, PaintShowsTheBackgroundColourAndTheText) {
     for (int x = 0; x < 120; ++x) dark += PixelAt(face, x, y) == clBlack ? 1 : 0;
   }
   EXPECT_GT(dark, 20) << "the letters are drawn in the default colour";
+}
+
+// Pixels of exactly `color` in the rectangle [left, right) x [top, bottom).
+int CountPixels(const TBitmap& bitmap, TColor color, int left, int top, int right, int bottom) {
+  int count = 0;
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x) count += PixelAt(bitmap, x, y) == color ? 1 : 0;
+  return count;
+}
+
+// A green bullet paragraph (bullet at the first-line position 0, text at the hanging indent of
+// 18 pt = 24 px, after the 4 px offset) and a red plain one below it, 20 pt each.
+TEST_F(RichEditTest, ColouredTextAndItsBulletAreDrawnInTheirColour) {
+  LoadRtf(
+      "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl ;\\red255\\green0\\blue0;"
+      "\\red0\\green128\\blue0;}\\pard{\\pntext\\'B7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'B7}}"
+      "\\fi-360\\li360\\f0\\fs40\\cf2\\b WWW\\par\\pard\\cf1 WWW\\par}");
+  TBitmap face;
+  edit->PaintTo(face);
+  const TColor green = RGB(0, 128, 0);
+  const TColor red = RGB(255, 0, 0);
+  const int lineHeight = 32;  // 20 pt Arial (Liberation Sans) at 96 dpi
+  // The bullet, left of the text: green, never the default black.
+  EXPECT_GT(CountPixels(face, green, 0, 0, 4 + 24, lineHeight), 10);
+  EXPECT_EQ(CountPixels(face, clBlack, 0, 0, 4 + 24, lineHeight), 0);
+  // The bullet paragraph's text is green, the next paragraph's red, none of it black.
+  EXPECT_GT(CountPixels(face, green, 4 + 24, 0, 200, lineHeight), 50);
+  EXPECT_EQ(CountPixels(face, red, 0, 0, 200, lineHeight), 0);
+  EXPECT_GT(CountPixels(face, red, 4, lineHeight, 200, 2 * lineHeight), 50);
+  EXPECT_EQ(CountPixels(face, green, 0, lineHeight, 200, 2 * lineHeight), 0);
+  // (The caret stands black at the first line's text, x = 28, reaching a little below it.)
+  EXPECT_EQ(CountPixels(face, clBlack, 0, lineHeight, 26, 2 * lineHeight) +
+                CountPixels(face, clBlack, 31, lineHeight, 200, 2 * lineHeight),
+            0);
 }
 
 TEST_F(RichEditTest, TextGivenItsOwnFormatLeavesTheDefault) {

@@ -1,7 +1,12 @@
 // The dump tools' output: valid JSON whatever the text holds, and the per-character lines.
 #include <gtest/gtest.h>
 
-#include "JsonValue.h"
+#include <algorithm>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "common/JsonValue.h"
 #include "platform/rtf/DocumentDump.h"
 #include "platform/rtf/RtfReader.h"
 #include "platform/rtf/Utf.h"
@@ -17,7 +22,7 @@ TEST(Dump, JsonIsValidAndCarriesTheModel) {
   text.push_back(0xD800);  // unpaired surrogate: shown as U+FFFD
   doc.paragraphs.push_back(
       rtf::Paragraph{{rtf::Align::Justify, 710, -361, 0, true}, {rtf::Run{text, format}}});
-  const rtftest::JsonValue json = rtftest::ParseJson(rtf::DocumentToJson(doc));
+  const testjson::JsonValue json = testjson::ParseJson(rtf::DocumentToJson(doc));
   const auto& para = json["paragraphs"].array.at(0);
   EXPECT_EQ(para["align"].string, "justify");
   EXPECT_DOUBLE_EQ(para["li_pt"].number, 35.5);
@@ -33,6 +38,51 @@ TEST(Dump, JsonIsValidAndCarriesTheModel) {
   EXPECT_FALSE(run["italic"].boolean);
   EXPECT_EQ(run["color"].string, "#563412");
   EXPECT_EQ(run["charset"].number, 204);
+}
+
+TEST(Dump, FirstLinePositionHoldsForIndentsAtTheEndsOfTheRange) {
+  constexpr int kMin = std::numeric_limits<int>::min();
+  constexpr int kMax = std::numeric_limits<int>::max();
+  const struct {
+    int left, first;
+    double absolute;
+  } cases[] = {
+      {kMin, kMin, -214748364.8},  // their sum does not fit in 32 bits
+      {kMax, kMax, 214748364.7},
+      {kMax, kMin, -0.05},
+      {-40, 20, -1.0},
+  };
+  for (const auto& c : cases) {
+    rtf::RichDocument doc;
+    doc.paragraphs.push_back(rtf::Paragraph{{rtf::Align::Left, c.left, c.first, 0, false}, {}});
+    const testjson::JsonValue json = testjson::ParseJson(rtf::DocumentToJson(doc));
+    EXPECT_DOUBLE_EQ(json["paragraphs"].array.at(0)["first_line_abs_pt"].number, c.absolute)
+        << c.left << " + " << c.first;
+  }
+}
+
+TEST(Dump, PiecesMakeUpTheWholeText) {
+  rtf::RichDocument doc;
+  for (int i = 0; i < 3; ++i)
+    doc.paragraphs.push_back(
+        rtf::Paragraph{{}, {rtf::Run{std::u16string(i == 1 ? 700000 : 5, u'x'), {}}}});
+  for (const bool chars : {false, true}) {
+    std::vector<std::string> pieces;
+    const auto sink = [&pieces](std::string_view piece) { pieces.emplace_back(piece); };
+    chars ? rtf::WriteDocumentCharacterLines(doc, sink) : rtf::WriteDocumentJson(doc, sink);
+    std::string joined;
+    std::size_t largest = 0;
+    for (const std::string& piece : pieces) {
+      joined += piece;
+      largest = std::max(largest, piece.size());
+    }
+    EXPECT_EQ(joined, chars ? rtf::DocumentToCharacterLines(doc) : rtf::DocumentToJson(doc));
+    EXPECT_GE(pieces.size(), 4u) << chars;
+    // The 700,000 character lines (some 20 MB) never stand in memory at once.
+    if (chars) {
+      EXPECT_LE(largest, (1u << 20) + 200);
+    }
+  }
 }
 
 TEST(Dump, CharacterLinesLeaveOutTrailingEmptyParagraphs) {

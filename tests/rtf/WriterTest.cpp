@@ -42,12 +42,45 @@ TEST(Writer, TextInTheFontCodePageElseUnicodeEscapes) {
   const std::string out = rtf::WriteRtf(OneRun(u"Жж α\U0001F600{}\\\t\n"));
   EXPECT_TRUE(Contains(out, "\\'c6\\'e6 \\u945?\\u-10179?\\u-8704?\\{\\}\\\\\\tab \\line \\par"))
       << out;
-  // The same Cyrillic in a Western font cannot use cp1251 bytes.
-  const std::string western = rtf::WriteRtf(OneRun(u"Ж", {"Arial", 0, 0}));
-  EXPECT_TRUE(Contains(western, "\\u1046?")) << western;
-  // Fonts of double-byte charsets get no \'xx at all.
-  const std::string asian = rtf::WriteRtf(OneRun(u"é明", {"MS Mincho", 128, 0}));
-  EXPECT_TRUE(Contains(asian, "\\u233?\\u26126?")) << asian;
+}
+
+// The document says \ansicpg1251; a byte escape is written only where that code page and the
+// font's charset read the byte as the same character. Otherwise \uN, with the cp1251 byte as
+// the fallback where cp1251 has the character, else '?'.
+TEST(Writer, ByteEscapesOnlyWhereDocumentAndFontAgree) {
+  const struct {
+    std::u16string text;
+    rtf::FontEntry font;
+    std::string expected;
+  } cases[] = {
+      // Western letters under a Western font: cp1252 bytes would read as Cyrillic in cp1251.
+      {u"café naïve Größe", {"Arial", 0, 0}, "caf\\u233? na\\u239?ve Gr\\u246?\\u223?e"},
+      // Punctuation that both code pages have at the same byte stays a byte; the euro is 0x80
+      // in cp1252 but 0x88 in cp1251.
+      {u"€ – — “ ” …", {"Arial", 0, 0}, "\\u8364\\'88 \\'96 \\'97 \\'93 \\'94 \\'85"},
+      // Cyrillic in a Western font: Unicode with the cp1251 byte as fallback.
+      {u"Жж", {"Arial", 0, 0}, "\\u1046\\'c6\\u1078\\'e6"},
+      // The default charset uses the document's code page: bytes.
+      {u"Жé", {"Arial", 1, 0}, "\\'c6\\u233?"},
+      {u"Жж", {"Arial", 204, 0}, "\\'c6\\'e6"},
+      // Greek and Central European fonts: their letters are not cp1251's bytes.
+      {u"αβ", {"Arial", 161, 0}, "\\u945?\\u946?"},
+      {u"ąč", {"Arial", 238, 0}, "\\u261?\\u269?"},
+      // Symbol: the glyphs are Unicode characters; "a" would read as α and back as "a".
+      {u"αβ∑", {"Symbol", 2, 0}, "\\u945?\\u946?\\u8721?"},
+      // Double-byte charsets get no \'xx of their own.
+      {u"é明", {"MS Mincho", 128, 0}, "\\u233?\\u26126?"},
+      {u"ж明", {"SimSun", 134, 0}, "\\u1078\\'e6\\u26126?"},
+  };
+  for (const auto& c : cases) {
+    const std::string out = rtf::WriteRtf(OneRun(c.text, c.font));
+    EXPECT_TRUE(Contains(out, "\\pard\\fs20 " + c.expected + "\\par\r\n}"))
+        << c.font.face << " " << c.font.charset << ": " << out;
+    // Our reader gives back every character.
+    const rtf::RichDocument back = rtf::ReadRtf(out);
+    ASSERT_EQ(back.paragraphs.at(0).runs.size(), 1u);
+    EXPECT_EQ(back.paragraphs[0].runs[0].text, c.text) << c.font.face;
+  }
 }
 
 TEST(Writer, ParagraphFormatsAndRichEditBullets) {

@@ -1,12 +1,38 @@
-#include "JsonValue.h"
+// One JSON reader for all tests: the sample expectations and the tools' own output. Strict:
+// malformed input (invalid UTF-8, raw control characters in strings, unknown escapes, trailing
+// data) raises std::runtime_error with the offset, so a broken dump cannot pass for a valid one.
+#pragma once
 
+#include <map>
+#include <sstream>
 #include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/rtf/Utf.h"
 
-namespace rtftest {
+namespace testjson {
 
-namespace {
+struct JsonValue {
+  enum Kind { Null, Bool, Number, String, Array, Object } kind = Null;
+  bool boolean = false;
+  double number = 0;
+  std::string string;  // UTF-8
+  std::vector<JsonValue> array;
+  std::map<std::string, JsonValue> object;
+
+  bool Has(const std::string& key) const { return object.count(key) != 0; }
+  // The member named key; a missing one raises std::runtime_error.
+  const JsonValue& operator[](const std::string& key) const {
+    auto it = object.find(key);
+    if (it == object.end()) throw std::runtime_error("JSON: no key " + key);
+    return it->second;
+  }
+  bool operator==(const JsonValue& other) const = default;
+};
+
+namespace detail {
 
 class JsonParser {
  public:
@@ -48,7 +74,7 @@ class JsonParser {
     JsonValue value;
     const char c = text_[pos_];
     if (c == '{') {
-      value.type = JsonValue::Type::Object;
+      value.kind = JsonValue::Object;
       ++pos_;
       SkipSpace();
       if (Consume("}")) return value;
@@ -61,7 +87,7 @@ class JsonParser {
       } while (Consume(","));
       Expect('}');
     } else if (c == '[') {
-      value.type = JsonValue::Type::Array;
+      value.kind = JsonValue::Array;
       ++pos_;
       SkipSpace();
       if (Consume("]")) return value;
@@ -71,14 +97,14 @@ class JsonParser {
       } while (Consume(","));
       Expect(']');
     } else if (c == '"') {
-      value.type = JsonValue::Type::String;
+      value.kind = JsonValue::String;
       value.string = ParseString();
     } else if (Consume("true") || Consume("false")) {
-      value.type = JsonValue::Type::Bool;
+      value.kind = JsonValue::Bool;
       value.boolean = text_[pos_ - 1] == 'e' && text_[pos_ - 2] == 'u';
     } else if (Consume("null")) {
     } else {
-      value.type = JsonValue::Type::Number;
+      value.kind = JsonValue::Number;
       std::size_t used = 0;
       try {
         value.number = std::stod(std::string(text_.substr(pos_, 40)), &used);
@@ -156,16 +182,47 @@ class JsonParser {
   std::size_t pos_ = 0;
 };
 
-}  // namespace
+}  // namespace detail
 
-const JsonValue& JsonValue::operator[](const std::string& key) const {
-  auto it = object.find(key);
-  if (it == object.end()) throw std::runtime_error("JSON: no key " + key);
-  return it->second;
+inline JsonValue ParseJson(std::string_view text) {
+  return detail::JsonParser(text).ParseDocument();
 }
 
-JsonValue ParseJson(std::string_view text) {
-  return JsonParser(text).ParseDocument();
+// Compact text of a value, for messages.
+inline std::string ToText(const JsonValue& v) {
+  switch (v.kind) {
+    case JsonValue::Null:
+      return "null";
+    case JsonValue::Bool:
+      return v.boolean ? "true" : "false";
+    case JsonValue::Number: {
+      std::ostringstream s;
+      s << v.number;
+      return s.str();
+    }
+    case JsonValue::String:
+      return "\"" + v.string + "\"";
+    case JsonValue::Array: {
+      std::string out = "[";
+      for (std::size_t i = 0; i < v.array.size(); ++i) {
+        if (i > 0) out += ',';
+        out += ToText(v.array[i]);
+      }
+      return out + "]";
+    }
+    case JsonValue::Object: {
+      std::string out = "{";
+      for (const auto& [key, value] : v.object) {
+        if (out.size() > 1) out += ',';
+        out += '"';
+        out += key;
+        out += "\":";
+        out += ToText(value);
+      }
+      return out + "}";
+    }
+  }
+  return "";
 }
 
-}  // namespace rtftest
+}  // namespace testjson
