@@ -2,8 +2,8 @@
 # Installs what is missing, builds and runs the whole test suite headless.
 #   scripts/run-tests.sh              the ordinary build (build/)
 #   scripts/run-tests.sh --sanitize   the same suite under AddressSanitizer + UBSan (build-asan/)
-#   scripts/run-tests.sh --release    only builds the optimised release (build-release/), the
-#                                     way a packager does, proving it free of warnings
+#   scripts/run-tests.sh --release    only builds the optimised release and its Debian package
+#                                     (build-release/), proving the release free of warnings
 # Warnings are errors here, unlike in a plain cmake build. With TARVIK_REQUIRE_ALL=1 (CI sets
 # it) a test that lacks a tool or the samples fails instead of skipping.
 set -euo pipefail
@@ -19,9 +19,8 @@ if [ "${1:-}" = "--sanitize" ]; then
   # The script tests drive the ordinary build; the sanitizer run is for the unit suites.
   ctest --test-dir build-asan --output-on-failure -j2 -LE script
 elif [ "${1:-}" = "--release" ]; then
-  export BUILD_DIR=build-release
-  bash scripts/build.sh -DTARVIK_WERROR=ON -DCMAKE_BUILD_TYPE=Release -DTARVIK_TESTS=OFF \
-    -DTARVIK_BENCH=OFF
+  # The packager's optimised build and the Debian package made from it (build-release/).
+  TARVIK_SKIP_DEPS=1 bash scripts/package.sh build-release
 else
   export BUILD_DIR=build
   bash scripts/build.sh -DTARVIK_WERROR=ON

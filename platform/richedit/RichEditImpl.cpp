@@ -7,6 +7,7 @@
 #include <QTextList>
 
 #include "platform/richedit/DefaultText.h"
+#include "platform/richedit/IdleLayout.h"
 #include "platform/richedit/LongLines.h"
 
 namespace {
@@ -96,6 +97,7 @@ void TRichEdit::Impl::AttachDocument(std::unique_ptr<QTextDocument> document) {
   ConnectDocument();
   ApplyBase();
   view->moveCursor(QTextCursor::Start);
+  richedit::IdleLayout::Of(*view).Start(*view->document());
 }
 
 void TRichEdit::Impl::ApplyBase() {

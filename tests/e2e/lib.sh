@@ -68,9 +68,10 @@ e2e_init() {
   [ -e "$E2E_WORK/wm-ready" ] || e2e_fail "openbox did not start: $(tail -3 "$E2E_WORK/openbox.log")"
 }
 
-# e2e_start ARGS...: starts the program from its folder copy; E2E_APP is its process id.
+# e2e_start ARGS...: starts the program from its folder copy, or E2E_EXE when set (another
+# executable, e.g. an installed one); E2E_APP is its process id.
 e2e_start() {
-  (cd "$E2E_WORK/docs" && exec "$E2E_PROG/tarvik" "$@") >"$E2E_WORK/app.log" 2>&1 &
+  (cd "$E2E_WORK/docs" && exec "${E2E_EXE:-$E2E_PROG/tarvik}" "$@") >"$E2E_WORK/app.log" 2>&1 &
   E2E_APP=$!
   E2E_PIDS+=($E2E_APP)
 }
