@@ -239,3 +239,29 @@ TEST(Text, TextRectClipsToItsRectangle) {
   t.canvas.TextRect(Rect(40, 0, 60, 20), 40, 0, "x");
   EXPECT_EQ(t.canvas.Pixels(59, 19), clAqua);  // opaque mode fills the whole rectangle
 }
+
+// Every face the program names draws its bold and italic styles, at the small sizes of the
+// buttons and labels too. (At 11 pixels the bold face's hinted stems stay one pixel wide, so
+// bold shows as wider letters with a little more ink, not as double strokes.)
+TEST(Text, BoldAndItalicStylesChangeTheInkAtEverySize) {
+  struct Row {
+    const char* face;
+    int height;
+  };
+  const Row rows[] = {{"Arial", -11}, {"Arial", -12}, {"MS Sans Serif", -11}, {"Arial", -13}};
+  for (const Row& r : rows) {
+    auto ink = [&](TFontStyles style) {
+      TextBitmap t(120, 24);
+      t.canvas.Font().SetName(r.face);
+      t.canvas.Font().SetHeight(r.height);
+      t.canvas.Font().SetStyle(style);
+      t.canvas.TextOut(0, 0, "Файл Правка");
+      return t.Ink();
+    };
+    const PixelSet regular = ink(0);
+    const PixelSet bold = ink(fsBold);
+    const PixelSet italic = ink(fsItalic);
+    EXPECT_GT(bold.size(), regular.size() + regular.size() / 10) << r.face << " " << r.height;
+    EXPECT_NE(italic, regular) << r.face << " " << r.height;
+  }
+}
