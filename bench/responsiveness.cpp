@@ -12,6 +12,7 @@
 #include <random>
 #include <string>
 
+#include "BigDocument.h"
 #include "app/AppLayoutClasses.h"
 #include "app/Unit1.h"
 #include "controls/WordRuler.h"
@@ -28,44 +29,9 @@ namespace {
 constexpr std::size_t kTargetBytes = 10u << 20;
 const char kLastWord[] = "конецдокумента";
 
-rtf::RichDocument BigDocument(std::size_t paragraphs) {
-  const std::u16string words[] = {u"документ", u"редактор", u"строка", u"абзац",  u"шрифт",
-                                  u"и",        u"на",       u"Привет", u"текста", u"формат"};
-  std::mt19937 random(777);
-  rtf::RichDocument doc;
-  doc.fonts = {{"Arial", 204, 2}, {"Times New Roman", 204, 2}};
-  for (std::size_t p = 0; p < paragraphs; ++p) {
-    rtf::Paragraph para;
-    para.format.firstTwips = p % 3 == 0 ? 360 : 0;
-    for (int r = 0; r < 8; ++r) {
-      rtf::Run run;
-      run.format.font = int(random() % 2);
-      run.format.sizeHalfPt = 20 + 4 * int(random() % 3);
-      run.format.bold = random() % 3 == 0;
-      run.format.color = random() % 2 ? 0x000000 : 0xCE0000;
-      while (run.text.size() < 50) run.text += words[random() % 10] + u" ";
-      para.runs.push_back(std::move(run));
-    }
-    doc.paragraphs.push_back(std::move(para));
-  }
-  rtf::Run last;
-  last.text = u"конецдокумента";
-  doc.paragraphs.back().runs.push_back(last);
-  return doc;
-}
-
 const std::string& BigFile() {
-  static const std::string path = [] {
-    std::string text = rtf::WriteRtf(BigDocument(1000));
-    const std::size_t paragraphs = 1000 * kTargetBytes / text.size();
-    text = rtf::WriteRtf(BigDocument(paragraphs));
-    const std::string name = "/tmp/tarvik_bench_responsiveness_10mb.rtf";
-    TFileStream file(name, TFileStream::fmCreate);
-    file.WriteBuffer(text.data(), text.size());
-    file.Close();
-    std::printf("document: %zu bytes of RTF, %zu paragraphs\n", text.size(), paragraphs);
-    return name;
-  }();
+  static const std::string path =
+      bench::WriteBigRtfFile("/tmp/tarvik_bench_responsiveness_10mb.rtf", kTargetBytes);
   return path;
 }
 
