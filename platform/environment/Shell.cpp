@@ -11,10 +11,10 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/qt/EnvironmentReal.h"
 #include "platform/core/Exception.h"
 #include "platform/environment/Profile.h"
 #include "platform/environment/ProfileText.h"
+#include "platform/qt/EnvironmentReal.h"
 #include "platform/qt/QtBridge.h"
 
 namespace {
@@ -115,7 +115,9 @@ std::string DesktopEntry(const TFileTypeAssociation& a, const std::vector<std::s
       "[Desktop Entry]\nType=Application\nVersion=1.0\nName=" + OneLine(a.applicationName) +
       "\nExec=" + DesktopExecLine(a.executable) + "\n";
   if (!a.icon.empty()) entry += "Icon=" + OneLine(a.icon) + "\n";
-  entry += "Terminal=false\nCategories=Utility;TextEditor;\nMimeType=";
+  // The entry serves the association only: the installed package (or nothing, for a copy run
+  // from a build folder) puts the program in the desktop's menu, so it is not listed twice.
+  entry += "Terminal=false\nNoDisplay=true\nCategories=Utility;TextEditor;\nMimeType=";
   for (const std::string& t : types) entry += t + ";";
   return entry + "\n";
 }

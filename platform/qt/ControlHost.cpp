@@ -259,6 +259,8 @@ void ControlHost::HandleMouseMove(QMouseEvent* event, QWidget* source) {
   DispatchScope scope;
   const TPoint global = ToPoint(event->globalPosition().toPoint());
   if (ControlDispatch::TrackManualDrag(global, false)) return;
+  // A handler asking where the cursor is must hear this move's position, as on a press.
+  Application->NoteMousePos(global);
   const TPoint p = LocalPoint(event, source);
   TControl* target = nullptr;
   if (pressed_ && event->buttons() != Qt::NoButton && (pressed_->ControlStyle() & csCaptureMouse))

@@ -31,6 +31,27 @@ class GraphicProbe : public TGraphicControl {
   }
 };
 
+// A control that asks where the cursor is while it handles a move.
+class CursorAsker : public TCustomControl {
+ public:
+  CursorAsker(TWinControl* parent, TRect bounds) : TCustomControl(nullptr) {
+    SetBoundsRect(bounds);
+    SetParent(parent);
+  }
+  std::vector<TPoint> seen;
+  void MouseMove(TShiftState, int, int) override { seen.push_back(Screen->CursorPos()); }
+};
+
+TEST_F(ControlTest, TheCursorPositionDuringAMoveIsThatMovesPosition) {
+  auto form = MakeForm(100, 100, 200, 200);
+  CursorAsker asker(form.get(), Bounds(10, 10, 80, 80));
+  form->Show();
+  const TPoint points[] = {Point(5, 5), Point(30, 7), Point(70, 60)};
+  for (const TPoint& p : points) MouseMove(&asker, p);
+  ASSERT_EQ(asker.seen.size(), 3u);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(asker.seen[i], asker.ClientToScreen(points[i])) << i;
+}
+
 TEST_F(ControlTest, CaptureKeepsMovesGoingToThePressedControlOutsideItsBounds) {
   auto form = MakeForm(100, 100, 200, 200);
   Probe probe(nullptr, form.get(), Bounds(10, 10, 40, 40));

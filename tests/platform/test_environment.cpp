@@ -19,13 +19,13 @@
 #include "common/TempFiles.h"
 #include "platform/environment/Clock.h"
 #include "platform/environment/Dialogs.h"
-#include "platform/qt/DialogsQt.h"
-#include "platform/qt/EnvironmentReal.h"
 #include "platform/environment/MessageBox.h"
-#include "platform/qt/MessageBoxQt.h"
 #include "platform/environment/Shell.h"
 #include "platform/environment/Sound.h"
 #include "platform/environment/Translations.h"
+#include "platform/qt/DialogsQt.h"
+#include "platform/qt/EnvironmentReal.h"
+#include "platform/qt/MessageBoxQt.h"
 
 namespace fs = std::filesystem;
 
@@ -310,6 +310,8 @@ TEST(FileTypeAssociation, WritesTheDesktopEntryAndKeepsOtherDefaults) {
   EXPECT_NE(entry.find("Name=Тарвик\n"), std::string::npos);
   EXPECT_NE(entry.find("Exec=\"/opt/My Apps/tar\\\\$vik\" %f\n"), std::string::npos) << entry;
   EXPECT_NE(entry.find("Icon=/opt/tarvik.png\n"), std::string::npos);
+  EXPECT_NE(entry.find("NoDisplay=true\n"),
+            std::string::npos);  // the package's entry is the one listed
   EXPECT_NE(entry.find("MimeType=text/plain;"), std::string::npos) << entry;
   EXPECT_NE(entry.find("application/x-tarvik-document;"), std::string::npos) << entry;
   EXPECT_EQ(entry.find("a/b"), std::string::npos);
