@@ -13,16 +13,6 @@ const TLayoutEnum<TRxMenuStyle> kMenuStyles = {{"msStandard", TRxMenuStyle::msSt
                                                {"msBtnLowered", TRxMenuStyle::msBtnLowered},
                                                {"msBtnRaised", TRxMenuStyle::msBtnRaised}};
 
-const TLayoutEnum<TCursor> kMenuCursors = {
-    {"crDefault", crDefault},     {"crNone", crNone},           {"crArrow", crArrow},
-    {"crCross", crCross},         {"crIBeam", crIBeam},         {"crSizeNESW", crSizeNESW},
-    {"crSizeNS", crSizeNS},       {"crSizeNWSE", crSizeNWSE},   {"crSizeWE", crSizeWE},
-    {"crUpArrow", crUpArrow},     {"crHourGlass", crHourGlass}, {"crDrag", crDrag},
-    {"crNoDrop", crNoDrop},       {"crHSplit", crHSplit},       {"crVSplit", crVSplit},
-    {"crMultiDrag", crMultiDrag}, {"crSQLWait", crSQLWait},     {"crNo", crNo},
-    {"crAppStart", crAppStart},   {"crHelp", crHelp},           {"crHandPoint", crHandPoint},
-    {"crSizeAll", crSizeAll}};
-
 // Cardinal properties: a negative number in a layout is an error, not a silent zero.
 template <void (TRxPopupMenu::*Setter)(int)>
 void SetCardinal(TRxPopupMenu& menu, unsigned value) {
@@ -34,7 +24,7 @@ void SetCardinal(TRxPopupMenu& menu, unsigned value) {
 void RegisterMenuLayoutClasses() {
   RegisterPlatformLayoutClasses();
   LayoutClass<TRxPopupMenu, TPopupMenu>("TRxPopupMenu")
-      .Enum("Cursor", kMenuCursors, &TRxPopupMenu::SetCursor)
+      .Enum("Cursor", LayoutCursorNames(), &TRxPopupMenu::SetCursor)
       .Int("LeftMargin", &SetCardinal<&TRxPopupMenu::SetLeftMargin>)
       .Int("MinTextOffset", &SetCardinal<&TRxPopupMenu::SetMinTextOffset>)
       .Enum("Style", kMenuStyles, &TRxPopupMenu::SetStyle)

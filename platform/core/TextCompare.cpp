@@ -18,9 +18,3 @@ int CompareText(std::string_view a, std::string_view b) {
   if (a.size() == b.size()) return 0;
   return a.size() < b.size() ? -1 : 1;
 }
-
-std::string LowerCaseText(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(LowerAscii(c));
-  return out;
-}

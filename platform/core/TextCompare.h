@@ -10,5 +10,3 @@ int CompareText(std::string_view a, std::string_view b);
 inline bool SameText(std::string_view a, std::string_view b) {
   return a.size() == b.size() && CompareText(a, b) == 0;
 }
-// The text with ASCII letters in lower case.
-std::string LowerCaseText(std::string_view text);

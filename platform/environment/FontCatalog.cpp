@@ -1,32 +1,14 @@
 // The installed font families through Qt's font database. Qt draws on screen and paper with
 // the same fonts, so the printer offers the screen's families once a printer is installed.
-#include <QFontDatabase>
 #include <QPrinterInfo>
 
 #include "platform/core/Exception.h"
+#include "platform/core/TextCompare.h"
 #include "platform/environment/Environment.h"
+#include "platform/graphics/Font.h"
 #include "platform/qt/EnvironmentReal.h"
-#include "platform/qt/QtBridge.h"
 
 namespace {
-
-// Fonts that carry symbols (dingbats, mathematical symbols) stand for the symbol set, even
-// when they name a few Latin letters too; other Latin fonts for the ANSI set.
-TFontCharset CharsetOf(const QString& family) {
-  const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(family);
-  if (systems.contains(QFontDatabase::Symbol)) return SYMBOL_CHARSET;
-  if (systems.contains(QFontDatabase::Latin)) return ANSI_CHARSET;
-  return DEFAULT_CHARSET;
-}
-
-TFontFamilyInfo DescribeFamily(const QString& family) {
-  TFontFamilyInfo info;
-  info.name = FromQtString(family);
-  info.fontType = QFontDatabase::isSmoothlyScalable(family) ? TRUETYPE_FONTTYPE : RASTER_FONTTYPE;
-  info.charset = CharsetOf(family);
-  info.pitch = QFontDatabase::isFixedPitch(family) ? fpFixed : fpVariable;
-  return info;
-}
 
 // The classic faces documents and settings name, with the installed families drawn in their
 // place at the same metrics. A list that offers "Arial" lets a user keep the face a document or
@@ -37,11 +19,18 @@ constexpr std::pair<const char*, const char*> kClassicFaces[] = {
     {"Times New Roman", "Liberation Serif"},
 };
 
-void AddClassicFaces(const QStringList& installed, std::vector<TFontFamilyInfo>& families) {
+const TFontFamilyInfo* FindFamily(const std::vector<TFontFamilyInfo>& families, const char* name) {
+  for (const TFontFamilyInfo& family : families)
+    if (SameText(family.name, name)) return &family;
+  return nullptr;
+}
+
+void AddClassicFaces(std::vector<TFontFamilyInfo>& families) {
   for (const auto& [classic, standIn] : kClassicFaces) {
-    if (installed.contains(classic, Qt::CaseInsensitive)) continue;
-    if (!installed.contains(standIn, Qt::CaseInsensitive)) continue;
-    TFontFamilyInfo info = DescribeFamily(standIn);
+    if (FindFamily(families, classic)) continue;
+    const TFontFamilyInfo* installed = FindFamily(families, standIn);
+    if (!installed) continue;
+    TFontFamilyInfo info = *installed;
     info.name = classic;
     families.push_back(info);
   }
@@ -50,13 +39,8 @@ void AddClassicFaces(const QStringList& installed, std::vector<TFontFamilyInfo>&
 class QtFontCatalog final : public IFontCatalog {
  public:
   std::vector<TFontFamilyInfo> ScreenFamilies() override {
-    std::vector<TFontFamilyInfo> families;
-    const QStringList installed = QFontDatabase::families();
-    for (const QString& family : installed) {
-      if (QFontDatabase::isPrivateFamily(family)) continue;
-      families.push_back(DescribeFamily(family));
-    }
-    AddClassicFaces(installed, families);
+    std::vector<TFontFamilyInfo> families = ScreenFontFamilies();
+    AddClassicFaces(families);
     return families;
   }
   std::vector<TFontFamilyInfo> PrinterFamilies() override {

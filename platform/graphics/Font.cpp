@@ -215,9 +215,12 @@ std::vector<TFontFamilyInfo> ScreenFontFamilies() {
     TFontFamilyInfo info;
     info.name = family.toStdString();
     info.fontType = QFontDatabase::isSmoothlyScalable(family) ? 4 : 1;
-    info.charset = QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol)
-                       ? SYMBOL_CHARSET
-                       : ANSI_CHARSET;
+    // Fonts that carry symbols stand for the symbol set even when they name a few Latin
+    // letters too; other Latin fonts for the ANSI set.
+    const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(family);
+    info.charset = systems.contains(QFontDatabase::Symbol)  ? SYMBOL_CHARSET
+                   : systems.contains(QFontDatabase::Latin) ? ANSI_CHARSET
+                                                            : DEFAULT_CHARSET;
     info.pitch = QFontDatabase::isFixedPitch(family) ? fpFixed : fpVariable;
     families.push_back(std::move(info));
   }

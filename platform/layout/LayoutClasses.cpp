@@ -43,16 +43,6 @@ const TLayoutEnum<TAlign> kAligns = {{"alNone", alNone},     {"alTop", alTop},
 const TLayoutEnum<TAnchorKind> kAnchors = {
     {"akLeft", akLeft}, {"akTop", akTop}, {"akRight", akRight}, {"akBottom", akBottom}};
 
-const TLayoutEnum<TCursor> kCursors = {
-    {"crDefault", crDefault},     {"crNone", crNone},           {"crArrow", crArrow},
-    {"crCross", crCross},         {"crIBeam", crIBeam},         {"crSizeNESW", crSizeNESW},
-    {"crSizeNS", crSizeNS},       {"crSizeNWSE", crSizeNWSE},   {"crSizeWE", crSizeWE},
-    {"crUpArrow", crUpArrow},     {"crHourGlass", crHourGlass}, {"crDrag", crDrag},
-    {"crNoDrop", crNoDrop},       {"crHSplit", crHSplit},       {"crVSplit", crVSplit},
-    {"crMultiDrag", crMultiDrag}, {"crSQLWait", crSQLWait},     {"crNo", crNo},
-    {"crAppStart", crAppStart},   {"crHelp", crHelp},           {"crHandPoint", crHandPoint},
-    {"crSizeAll", crSizeAll}};
-
 const TLayoutEnum<TFormBorderStyle> kBorderStyles = {
     {"bsNone", TFormBorderStyle::bsNone},
     {"bsSingle", TFormBorderStyle::bsSingle},
@@ -173,7 +163,7 @@ void RegisterControls() {
       .String("Hint", &TControl::SetHint)
       .Bool("ShowHint", &TControl::SetShowHint)
       .Bool("ParentShowHint", &TControl::SetParentShowHint)
-      .Enum("Cursor", kCursors, &TControl::SetCursor)
+      .Enum("Cursor", LayoutCursorNames(), &TControl::SetCursor)
       .Reference("PopupMenu", &TControl::SetPopupMenu)
       .Event("OnClick", &TControl::OnClick)
       .Event("OnDblClick", &TControl::OnDblClick)
@@ -266,4 +256,17 @@ void RegisterPlatformLayoutClasses() {
   }
   running = false;
   done = true;
+}
+
+const TLayoutEnum<TCursor>& LayoutCursorNames() {
+  static const TLayoutEnum<TCursor> kCursors = {
+      {"crDefault", crDefault},     {"crNone", crNone},           {"crArrow", crArrow},
+      {"crCross", crCross},         {"crIBeam", crIBeam},         {"crSizeNESW", crSizeNESW},
+      {"crSizeNS", crSizeNS},       {"crSizeNWSE", crSizeNWSE},   {"crSizeWE", crSizeWE},
+      {"crUpArrow", crUpArrow},     {"crHourGlass", crHourGlass}, {"crDrag", crDrag},
+      {"crNoDrop", crNoDrop},       {"crHSplit", crHSplit},       {"crVSplit", crVSplit},
+      {"crMultiDrag", crMultiDrag}, {"crSQLWait", crSQLWait},     {"crNo", crNo},
+      {"crAppStart", crAppStart},   {"crHelp", crHelp},           {"crHandPoint", crHandPoint},
+      {"crSizeAll", crSizeAll}};
+  return kCursors;
 }

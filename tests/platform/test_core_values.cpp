@@ -75,7 +75,6 @@ TEST(TextCompare, IgnoresAsciiCaseOnly) {
     EXPECT_EQ((c > 0) - (c < 0), r.sign) << r.a << " vs " << r.b;
     EXPECT_EQ(SameText(r.a, r.b), r.sign == 0);
   }
-  EXPECT_EQ(LowerCaseText("MS Sans SERIF.Txt"), "ms sans serif.txt");
 }
 
 TEST(StringList, AddsInsertsDeletesAndFindsWithoutCase) {
